@@ -1,0 +1,217 @@
+#include "App.h"
+
+#include "storage/Database.h"
+#include "widgets/PieChart.h"
+#include "widgets/StyleSheet.h"
+
+#include <QCalendarWidget>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QIcon>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QUdpSocket>
+
+App::App(const QString& timeServerHost, quint16 timeServerPort)
+    : QMainWindow(nullptr)
+    , m_timeServerHost(timeServerHost)
+    , m_timeServerPort(timeServerPort)
+{
+    setWindowTitle(QStringLiteral("Brivana"));
+    setWindowIcon(QIcon(QStringLiteral("logo.png")));
+    setFixedSize(800, 480);
+    setStyleSheet(windowStyleSheet());
+
+    // The time-server lookup starts before the database is opened; the request goes
+    // out once the socket is connected (connectSuccsess).
+    m_db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"));
+    m_db.setDatabaseName(QString::fromLatin1(DatabaseFileName));
+    m_udpSocket = new QUdpSocket(this);
+    m_udpSocket->connectToHost(m_timeServerHost, m_timeServerPort, QIODevice::ReadWrite);
+
+    setUpDatabase();
+    buildPages();
+    fillPartyLists();
+    installCentralWidget();
+    hideStartHiddenWidgets();
+    setTabOrder();
+
+    // Setting the sheet again makes it apply to the widgets just created.
+    setStyleSheet(styleSheet());
+    show();
+    connectSignals();
+
+    // With an IP address, or a host name already in Qt's cache, the socket connects
+    // inside connectToHost, before connectSignals could catch connected().
+    if (m_udpSocket->state() == QAbstractSocket::ConnectedState)
+        connectSuccsess();
+}
+
+App::~App() = default;
+
+void App::buildPages()
+{
+    buildPartiesPage();
+    buildIssuedPage();
+    buildReceivedPage();
+    buildOtherEntriesPage();
+    buildResultsPage();
+    buildExportPage();
+    buildRegistrationPage();
+}
+
+void App::installCentralWidget()
+{
+    m_tabs = new QTabWidget(this);
+    m_tabs->setObjectName(QStringLiteral("tabs"));
+    m_tabs->addTab(m_parties.frame, QStringLiteral("Alta Clientes y Proveedores"));
+    m_tabs->addTab(m_issued.frame, QStringLiteral("Facturas Emitidas"));
+    m_tabs->addTab(m_received.frame, QStringLiteral("Facturas Recibidas"));
+    m_tabs->addTab(m_other.frame, QStringLiteral("Otros Gastos e Ingresos"));
+    m_tabs->addTab(m_results.frame, QStringLiteral("IVA y resultados"));
+    m_tabs->addTab(m_export.frame, QStringLiteral("Enviar datos asesoría"));
+    // Three pixels more than the window each way: the pages' own frame edges fall outside.
+    m_tabs->setFixedSize(803, 483);
+    m_tabs->setCurrentIndex(0);
+
+    // Until an owner is registered the registration form is the central widget and the
+    // tabs wait aside; reg() swaps them in.
+    readOwnerAtStartup();
+}
+
+void App::hideStartHiddenWidgets()
+{
+    for (QWidget* widget : { static_cast<QWidget*>(m_parties.previous), static_cast<QWidget*>(m_parties.next),
+             static_cast<QWidget*>(m_parties.search) })
+        widget->hide();
+
+    const auto hideOptions = [](std::initializer_list<OptionBox> options) {
+        for (const OptionBox& option : options) {
+            option.box->hide();
+            option.label->hide();
+        }
+    };
+    const auto hideWithholding = [](const WithholdingLine& line) {
+        for (QWidget* widget : { static_cast<QWidget*>(line.base), static_cast<QWidget*>(line.percentage),
+                 static_cast<QWidget*>(line.quota), static_cast<QWidget*>(line.baseHeading),
+                 static_cast<QWidget*>(line.percentageHeading), static_cast<QWidget*>(line.quotaHeading) })
+            widget->hide();
+    };
+
+    hideOptions({ m_issued.retail, m_issued.surcharge, m_issued.reverseCharge, m_issued.cashBasis,
+        m_issued.withholding, m_issued.rental, m_issued.professionals });
+    for (QWidget* heading : { m_issued.baseHeading, m_issued.rateHeading, m_issued.quotaHeading,
+             m_issued.surchargeRateHeading, m_issued.surchargeQuotaHeading })
+        heading->hide();
+    for (const IssuedQuotaLine& line : m_issued.lines)
+        for (QWidget* field : { line.base, line.rate, line.quota, line.surchargeRate, line.surchargeQuota })
+            field->hide();
+    hideWithholding(m_issued.withholdingLine);
+    m_issued.accountLabel->hide();
+    m_issued.account->hide();
+
+    hideOptions({ m_received.investments, m_received.retail, m_received.reverseCharge, m_received.cashBasis,
+        m_received.withholding, m_received.rental, m_received.professionals });
+    for (QWidget* heading : { m_received.baseHeading, m_received.rateHeading, m_received.quotaHeading,
+             m_received.blankHeading1, m_received.blankHeading2 })
+        heading->hide();
+    for (const ReceivedQuotaLine& line : m_received.lines)
+        for (QWidget* field : { line.base, line.rate, line.quota, line.fourth, line.fifth })
+            field->hide();
+    hideWithholding(m_received.withholdingLine);
+    m_received.accountLabel->hide();
+    m_received.account->hide();
+}
+
+void App::setTabOrder()
+{
+    QWidget::setTabOrder(m_issued.client, m_issued.series);
+    QWidget::setTabOrder(m_issued.series, m_issued.number);
+    QWidget::setTabOrder(m_issued.number, m_dates[0].edit);
+    for (const IssuedQuotaLine& line : m_issued.lines) {
+        QWidget::setTabOrder(line.quota, line.surchargeRate);
+        QWidget::setTabOrder(line.surchargeRate, line.surchargeQuota);
+    }
+    QWidget::setTabOrder(m_received.lines[2].quota, m_received.withholdingLine.base);
+    QWidget::setTabOrder(m_received.withholdingLine.base, m_received.withholdingLine.percentage);
+    QWidget::setTabOrder(m_received.withholdingLine.percentage, m_received.withholdingLine.quota);
+}
+
+// The connection table: every signal-slot connection of the window, in order.
+void App::connectSignals()
+{
+    connect(m_udpSocket, &QUdpSocket::readyRead, this, &App::processPendingDatagrams);
+    connect(m_udpSocket, &QUdpSocket::connected, this, &App::connectSuccsess);
+    connect(m_export.send, &QPushButton::clicked, this, &App::Send);
+    connect(m_parties.save, &QPushButton::clicked, this, &App::Save1);
+    connect(m_issued.save, &QPushButton::clicked, this, &App::Save2);
+    connect(m_received.save, &QPushButton::clicked, this, &App::Save3);
+    connect(m_registration.registerButton, &QPushButton::clicked, this, &App::reg);
+    connect(m_parties.browse, &QPushButton::clicked, this, &App::toggleEdit);
+    connect(m_parties.previous, &QPushButton::clicked, this, &App::prevC);
+    connect(m_parties.next, &QPushButton::clicked, this, &App::nextC);
+    connect(m_parties.clear, &QPushButton::clicked, this, &App::Clear1);
+    connect(m_issued.clear, &QPushButton::clicked, this, &App::Clear2);
+    connect(m_received.clear, &QPushButton::clicked, this, &App::Clear3);
+    connect(m_other.save, &QPushButton::clicked, this, &App::Save4);
+    connect(m_helpButtons[0], &QPushButton::clicked, this, &App::Help1);
+    connect(m_helpButtons[1], &QPushButton::clicked, this, &App::Help2);
+    connect(m_helpButtons[2], &QPushButton::clicked, this, &App::Help3);
+    connect(m_helpButtons[3], &QPushButton::clicked, this, &App::Help4);
+    connect(m_helpButtons[4], &QPushButton::clicked, this, &App::Help5);
+    connect(m_helpButtons[5], &QPushButton::clicked, this, &App::Help6);
+    connect(m_parties.nif, &QLineEdit::textChanged, this, &App::CheckNif0);
+    for (const IssuedQuotaLine& line : m_issued.lines)
+        connect(line.surchargeRate, &QLineEdit::textChanged, this, &App::calcRE);
+    connect(m_received.withholdingLine.base, &QLineEdit::textChanged, this, &App::calcRet1);
+    connect(m_received.withholdingLine.percentage, &QLineEdit::textChanged, this, &App::calcRet1);
+    connect(m_results.supported, &QLineEdit::textChanged, this, &App::updatePie);
+    connect(m_results.charged, &QLineEdit::textChanged, this, &App::updatePie);
+    connect(m_results.compensation, &QLineEdit::textChanged, this, &App::compensar);
+    connect(m_registration.nif, &QLineEdit::textChanged, this, &App::CheckNif1);
+    for (const IssuedQuotaLine& line : m_issued.lines)
+        for (QLineEdit* field : { line.base, line.rate, line.quota })
+            connect(field, &QLineEdit::textChanged, this, &App::IVA0);
+    connect(m_issued.withholdingLine.base, &QLineEdit::textChanged, this, &App::calcRet0);
+    connect(m_issued.withholdingLine.percentage, &QLineEdit::textChanged, this, &App::calcRet0);
+    connect(m_parties.searchNif, &QLineEdit::textChanged, this, &App::SearchNif0);
+    connect(m_issued.search.number, &QLineEdit::returnPressed, this, &App::SearchNfe);
+    connect(m_received.search.number, &QLineEdit::returnPressed, this, &App::SearchNfr);
+    for (const ReceivedQuotaLine& line : m_received.lines)
+        for (QLineEdit* field : { line.base, line.rate, line.quota, line.fourth, line.fifth })
+            connect(field, &QLineEdit::textChanged, this, &App::IVA1);
+    connect(m_issued.type, &QComboBox::currentIndexChanged, this, &App::tf0);
+    connect(m_issued.account, &QComboBox::currentIndexChanged, this, &App::cc0);
+    connect(m_received.type, &QComboBox::currentIndexChanged, this, &App::tf1);
+    connect(m_received.account, &QComboBox::currentIndexChanged, this, &App::cc1);
+    connect(m_results.quarter, &QComboBox::currentIndexChanged, this, &App::tri);
+    connect(m_results.year, &QComboBox::currentIndexChanged, this, &App::result);
+    connect(m_results.month, &QComboBox::currentIndexChanged, this, &App::result);
+    connect(m_other.account, &QComboBox::currentIndexChanged, this, &App::cc2);
+    connect(m_issued.retail.box, &QCheckBox::stateChanged, this, &App::cm0);
+    connect(m_issued.surcharge.box, &QCheckBox::stateChanged, this, &App::rec);
+    connect(m_issued.reverseCharge.box, &QCheckBox::stateChanged, this, &App::isp0);
+    connect(m_issued.withholding.box, &QCheckBox::stateChanged, this, &App::ret0);
+    connect(m_issued.rental.box, &QCheckBox::stateChanged, this, &App::alq0);
+    connect(m_issued.professionals.box, &QCheckBox::stateChanged, this, &App::pyo0);
+    connect(m_issued.cashBasis.box, &QCheckBox::stateChanged, this, &App::crit0);
+    connect(m_issued.fixedAssetSale.box, &QCheckBox::stateChanged, this, &App::vin);
+    connect(m_received.investments.box, &QCheckBox::stateChanged, this, &App::invs);
+    connect(m_received.retail.box, &QCheckBox::stateChanged, this, &App::cm1);
+    connect(m_received.reverseCharge.box, &QCheckBox::stateChanged, this, &App::isp1);
+    connect(m_received.cashBasis.box, &QCheckBox::stateChanged, this, &App::crit1);
+    connect(m_received.withholding.box, &QCheckBox::stateChanged, this, &App::ret1);
+    connect(m_received.rental.box, &QCheckBox::stateChanged, this, &App::alq1);
+    connect(m_received.professionals.box, &QCheckBox::stateChanged, this, &App::pyo1);
+    for (const DateField& field : m_dates) {
+        connect(field.calendar, &QCalendarWidget::selectionChanged, field.calendarMenu, &QMenu::close);
+        connect(field.calendar, &QCalendarWidget::clicked, field.edit, &QDateEdit::setDate);
+    }
+    connect(m_dates[0].edit, &QDateEdit::dateChanged, this, &App::CheckDate0);
+    connect(m_dates[1].edit, &QDateEdit::dateChanged, this, &App::CheckDate1);
+    connect(m_dates[2].edit, &QDateEdit::dateChanged, this, &App::CheckDate2);
+}

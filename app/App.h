@@ -1,0 +1,210 @@
+#pragma once
+
+#include "dates/DateField.h"
+#include "dates/TimeServer.h"
+#include "entries/EntryPages.h"
+#include "parties/PartyPages.h"
+#include "results/ResultPages.h"
+
+#include <QDate>
+#include <QDateTime>
+#include <QMainWindow>
+#include <QSqlDatabase>
+#include <QString>
+
+#include <array>
+
+class PageBuilder;
+class PieChart;
+class QComboBox;
+class QDateEdit;
+class QPushButton;
+class QLineEdit;
+class QSqlQuery;
+class QTabWidget;
+class QUdpSocket;
+
+// The one window of the program. It owns the database handle, the time-server socket,
+// every widget of the six pages and of the registration form, and every operation,
+// each a slot. The slots of each page live in source files of their own under the
+// subsystem folders; this class only declares them.
+class App : public QMainWindow {
+    Q_OBJECT
+
+public:
+    explicit App(const QString& timeServerHost = QString::fromLatin1(TimeServerHost),
+        quint16 timeServerPort = TimeServerPort);
+    ~App() override;
+
+    // The first to last day of quarter 0..3 of year; year 0 means today's year.
+    QDate quarterBoundary(int quarter, bool end, int year) const;
+
+    // Read access for tests and tools.
+    const QDateTime& today() const { return m_today; }
+    int recordCount() const { return m_recordCount; }
+    bool editMode() const { return m_editMode; }
+    const QString& ownerNif() const { return m_ownerNif; }
+    QTabWidget* tabs() const { return m_tabs; }
+    PieChart* pie() const { return m_pie; }
+    const RegistrationPage& registrationPage() const { return m_registration; }
+    const PartiesPage& partiesPage() const { return m_parties; }
+    const IssuedPage& issuedPage() const { return m_issued; }
+    const ReceivedPage& receivedPage() const { return m_received; }
+    const OtherEntriesPage& otherEntriesPage() const { return m_other; }
+    const ResultsPage& resultsPage() const { return m_results; }
+    const ExportPage& exportPage() const { return m_export; }
+    const std::array<DateField, 3>& dateFields() const { return m_dates; }
+    const std::array<QPushButton*, 6>& helpButtons() const { return m_helpButtons; }
+
+public slots:
+    void reg();
+    void CheckNif0(const QString& text);
+    void CheckNif1(const QString& text);
+    void SearchNif0(const QString& text);
+    void SearchNfe();
+    void SearchNfr();
+    void toggleEdit();
+    void prevC();
+    void nextC();
+    void Send();
+    void Save1();
+    void Save2();
+    void Save3();
+    void Save4();
+    void Clear1();
+    void Clear2();
+    void Clear3();
+    void Help1();
+    void Help2();
+    void Help3();
+    void Help4();
+    void Help5();
+    void Help6();
+    void CheckDate0(const QDate& date);
+    void CheckDate1(const QDate& date);
+    void CheckDate2(const QDate& date);
+    void cm1(int state);
+    void cc0(int index);
+    void cc1(int index);
+    void cc2(int index);
+    void tf0(int index);
+    void tf1(int index);
+    void IVA0(const QString& text);
+    void IVA1(const QString& text);
+    void calcRE(const QString& text);
+    void calcRet0(const QString& text);
+    void calcRet1(const QString& text);
+    void tri(int index);
+    void result(int index);
+    void cm0(int state);
+    void rec(int state);
+    void isp0(int state);
+    void isp1(int state);
+    void ret0(int state);
+    void alq0(int state);
+    void pyo0(int state);
+    void crit0(int state);
+    void crit1(int state);
+    void vin(int state);
+    void ret1(int state);
+    void pyo1(int state);
+    void alq1(int state);
+    void invs(int state);
+    void compensar(const QString& text);
+    void updatePie(const QString& text);
+    void processPendingDatagrams();
+    void connectSuccsess();
+
+private:
+    // Start-up, in the order the constructor runs it (App.cpp).
+    void setUpDatabase();
+    void buildPages();
+    void fillPartyLists();
+    void installCentralWidget();
+    void hideStartHiddenWidgets();
+    void setTabOrder();
+    void connectSignals();
+
+    // Page builders, each beside the slots of its page.
+    void buildRegistrationPage();
+    void buildPartiesPage();
+    void buildIssuedPage();
+    void buildReceivedPage();
+    void buildOtherEntriesPage();
+    void buildResultsPage();
+    void buildExportPage();
+    QPushButton* addHelpButton(int page, PageBuilder& builder);
+    DateField addDateField(int index, PageBuilder& builder, QPoint editPos, QPoint buttonPos);
+
+    // Database discipline (storage/DatabaseAccess.cpp): open before the first statement,
+    // report a failure in a critical box. Both return whether the caller may go on.
+    bool openDatabase();
+    bool execOrReport(QSqlQuery& query);
+    bool execOrReport(QSqlQuery& query, const QString& statement);
+    // Refills a party list from `cap` (type 0 clients, 1 suppliers), leaving no current item.
+    void refillPartyList(QComboBox* list, int type);
+
+    // Marks a field wrong (error true) or right and re-applies the window's style sheet
+    // so that the mark shows.
+    void markField(QWidget* field, bool error);
+    // A field check that failed: a warning box titled "Error", then the mark and the focus.
+    void refuseField(QWidget* field, const QString& message);
+    // Refuses to store anything while today's date is unknown; true when today is known.
+    bool todayKnownOrWarn();
+    // Runs change with one connection lifted, so the change reaches no slot through it.
+    template <typename Sender, typename Signal, typename Slot, typename Change>
+    void changeQuietly(Sender* sender, Signal signal, Slot slot, Change change)
+    {
+        disconnect(sender, signal, this, slot);
+        change();
+        connect(sender, signal, this, slot);
+    }
+
+    // The date-field rule for one "Fecha" field (dates/DateFieldRule.cpp).
+    void applyDateRule(QDateEdit* field, const QDate& date);
+
+    // Owner registration (parties/Registration.cpp).
+    void readOwnerAtStartup();
+    void showTabs(const QString& businessName, const QString& technician);
+
+    // Clients and suppliers register (parties/PartiesRegister.cpp).
+    void lookUpNif(const QString& nif);
+    void loadC(unsigned auid);
+
+    // Issued invoices (entries/IssuedInvoice*.cpp).
+    void resetIssuedPage();
+
+    // Received invoices (entries/ReceivedInvoice*.cpp).
+    void resetReceivedPage();
+
+    // Results (results/QuarterResults.cpp).
+
+    // Export (results/Export.cpp).
+
+    void showHelp(const QString& title, const QString& text);
+
+    QSqlDatabase m_db;
+    QTabWidget* m_tabs = nullptr;
+    bool m_editMode = false;
+    bool m_datesInitialised = false;
+    unsigned m_current = 1;
+    int m_recordCount = 0;
+    QString m_ownerNif;
+    PieChart* m_pie = nullptr;
+    QUdpSocket* m_udpSocket = nullptr;
+    QDateTime m_today;
+
+    QString m_timeServerHost;
+    quint16 m_timeServerPort = TimeServerPort;
+
+    RegistrationPage m_registration;
+    PartiesPage m_parties;
+    IssuedPage m_issued;
+    ReceivedPage m_received;
+    OtherEntriesPage m_other;
+    ResultsPage m_results;
+    ExportPage m_export;
+    // The "Fecha" fields of the issued, received and other-entries pages, in this order.
+    std::array<DateField, 3> m_dates;
+    std::array<QPushButton*, 6> m_helpButtons {};
+};

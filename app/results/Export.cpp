@@ -1,0 +1,3 @@
+#include "App.h"
+
+void App::Send() { }

@@ -1,0 +1,78 @@
+// How the window reaches its database: the start-up schema and seed, and the
+// discipline every slot follows (open first, report failures in a critical box).
+
+#include "App.h"
+
+#include "storage/Database.h"
+#include "widgets/MessageBoxes.h"
+
+#include <QComboBox>
+#include <QSqlError>
+#include <QSqlQuery>
+
+#include <cstdlib>
+
+void App::setUpDatabase()
+{
+    if (!m_db.open()) {
+        MessageBoxes::critical(this, tr("Error"), connectionFailedText());
+        std::exit(-1);
+    }
+    {
+        QSqlQuery query(m_db);
+        // Each statement stands alone: one that fails is reported and the next runs all the same.
+        for (const QString& statement : schemaStatements())
+            execOrReport(query, statement);
+        if (execOrReport(query, QStringLiteral("SELECT * FROM lasts")) && !query.next())
+            execOrReport(query, QStringLiteral("INSERT INTO lasts VALUES (43000000, 40000000)"));
+        if (execOrReport(query, QStringLiteral("SELECT * FROM cap"))) {
+            while (query.next())
+                ++m_recordCount;
+        }
+    }
+    m_db.close();
+}
+
+bool App::openDatabase()
+{
+    if (m_db.open())
+        return true;
+    MessageBoxes::critical(this, tr("Error"), connectionFailedText());
+    return false;
+}
+
+bool App::execOrReport(QSqlQuery& query)
+{
+    if (query.exec())
+        return true;
+    MessageBoxes::critical(this, tr("Error"), query.lastError().text());
+    return false;
+}
+
+bool App::execOrReport(QSqlQuery& query, const QString& statement)
+{
+    if (query.exec(statement))
+        return true;
+    MessageBoxes::critical(this, tr("Error"), query.lastError().text());
+    return false;
+}
+
+void App::refillPartyList(QComboBox* list, int type)
+{
+    list->clear();
+    QSqlQuery query(m_db);
+    if (execOrReport(query, QStringLiteral("SELECT rs FROM cap WHERE type=") + QString::number(type))) {
+        while (query.next())
+            list->addItem(query.value(0).toString());
+    }
+    list->setCurrentIndex(-1);
+}
+
+void App::fillPartyLists()
+{
+    if (openDatabase()) {
+        refillPartyList(m_issued.client, 0);
+        refillPartyList(m_received.supplier, 1);
+    }
+    m_db.close();
+}
