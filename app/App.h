@@ -13,6 +13,7 @@
 #include <QString>
 
 #include <array>
+#include <optional>
 
 class PageBuilder;
 class PieChart;
@@ -170,6 +171,17 @@ private:
     // Clients and suppliers register (parties/PartiesRegister.cpp).
     void lookUpNif(const QString& nif);
     void loadC(unsigned auid);
+    // No type chosen and the seven fields empty.
+    void clearPartyForm();
+
+    // Both invoice pages (entries/InvoiceSaving.cpp). Each returns whether the save may go on,
+    // having shown its box when not.
+    bool invoiceNumberIsFree(QSqlQuery& query, const QString& table, const QString& number);
+    std::optional<uint> partyAccount(
+        QSqlQuery& query, int type, const QString& name, const QString& notFoundText);
+    bool confirmInvoiceSave();
+    // The look-ups: selects the invoice's party in list, or says it was not found.
+    void selectInvoiceParty(QSqlQuery& query, QComboBox* list, const QVariant& account);
 
     // Issued invoices (entries/IssuedInvoice*.cpp).
     void resetIssuedPage();
