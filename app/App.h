@@ -190,8 +190,18 @@ private:
     void resetReceivedPage();
 
     // Results (results/QuarterResults.cpp).
+    struct RunningSum;
+    // Runs statement, a SELECT of a date and an amount, and adds into sum the amounts of
+    // the rows whose date passes counts. False, after the box, when the SELECT failed.
+    template <typename Counts> bool addDatedAmounts(const QString& statement, Counts counts, RunningSum& sum);
+    // "Resultado final": the quarter result less the compensation, from the fields' texts.
+    void writeFinalResult();
 
     // Export (results/Export.cpp).
+    // The file's name from the owner's identifier and today, or empty after a box.
+    QString exportFileName();
+    // Writes the four tables into the file; false after a box.
+    bool writeExportFile(const QString& fileName);
 
     void showHelp(const QString& title, const QString& text);
 

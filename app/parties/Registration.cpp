@@ -2,10 +2,12 @@
 
 #include "App.h"
 
+#include "parties/Nif.h"
 #include "widgets/MessageBoxes.h"
 
 #include <QComboBox>
 #include <QFrame>
+#include <QLineEdit>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QTabWidget>
@@ -47,4 +49,47 @@ void App::showTabs(const QString& businessName, const QString& technician)
         + QStringLiteral(" )"));
 }
 
-void App::reg() { }
+void App::reg()
+{
+    RegistrationPage& form = m_registration;
+    const QString nif = form.nif->text();
+    if (nif.size() != 9 || !validNif(nif)) {
+        refuseField(form.nif, QStringLiteral("NiF/CiF no válido."));
+        return;
+    }
+    // The first empty field stops the check; the fields after it keep their marking.
+    for (QLineEdit* field : form.textFields()) {
+        if (field->text().isEmpty()) {
+            markField(field, true);
+            MessageBoxes::warning(this, tr("Error"), QStringLiteral("Este campo es obligatorio."));
+            return;
+        }
+        markField(field, false);
+    }
+    if (form.technician->currentIndex() == -1) {
+        MessageBoxes::warning(this, tr("Error"), QStringLiteral("Este campo es obligatorio."));
+        markField(form.technician, true);
+        return;
+    }
+    markField(form.technician, false);
+
+    if (!openDatabase())
+        return;
+    QSqlQuery query(m_db);
+    query.prepare(QStringLiteral("INSERT INTO admin (nif, rs, dir, cp, pobl, prov, pais, tecn) VALUES (:nif, "
+                                 ":rs, :dir, :cp, :pobl, :prov, :pais, :tecn);"));
+    query.bindValue(QStringLiteral(":nif"), nif);
+    query.bindValue(QStringLiteral(":rs"), form.name->text());
+    query.bindValue(QStringLiteral(":dir"), form.address->text());
+    query.bindValue(QStringLiteral(":cp"), form.postalCode->text().toInt(nullptr, 10));
+    query.bindValue(QStringLiteral(":pobl"), form.town->text());
+    query.bindValue(QStringLiteral(":prov"), form.province->text());
+    query.bindValue(QStringLiteral(":pais"), form.country->text());
+    query.bindValue(QStringLiteral(":tecn"), form.technician->currentIndex());
+    if (!execOrReport(query))
+        return;
+
+    MessageBoxes::information(this, tr("Información"), QStringLiteral("Se ha registrado correctamente."));
+    m_ownerNif = nif;
+    showTabs(form.name->text(), form.technician->currentText());
+}
