@@ -1,0 +1,301 @@
+#include "ExportWriter.h"
+
+#include <QIODevice>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QVariant>
+
+#include <algorithm>
+#include <charconv>
+#include <iterator>
+
+namespace {
+
+// The four tables in the order they stand side by side, with the caption of line 1 and
+// the columns of their "SELECT *" row that are written.
+struct Section {
+    const char16_t *caption;
+    int firstColumn;
+    int columnCount;
+};
+
+constexpr Section sections[] = {
+    { u"Clientes y Proveedores", 2, 8 }, // cap: id … pais; neither auid nor type is written
+    { u"Facturas Emitidas", 1, 38 }, // femi: cliente … ctc
+    { u"Facturas Recibidas", 1, 36 }, // frec: proveedor … ctc
+    { u"Otros Gasto e Ingresos", 1, 3 }, // ogei: fecha, importe, ctc
+};
+constexpr int sectionCount = int(std::size(sections));
+
+// Line 2, section after section; the office's importer reads them as they are, leading
+// blanks included.
+constexpr const char16_t *fieldNames[] = {
+    // cap
+    u"ID",
+    u"NiF/CiF",
+    u"Razón Social",
+    u"Dirección",
+    u"Código Postal",
+    u"Población",
+    u"Provincia",
+    u"País",
+    // femi
+    u"Cliente",
+    u"Serie",
+    u"Nº Factura",
+    u"Fecha",
+    u"Tipo de factura",
+    u"Comercio minorista",
+    u"Recargo de equivalencia",
+    u"Inversión de sujeto pasivo",
+    u"Criterio de caja",
+    u"Retención",
+    u"Alquiler de local de negocios",
+    u"Profesionales y otros",
+    u"Venta de inmovilizado",
+    u"Base imponible 1",
+    u"% IVA 1",
+    u"Cuota IVA 1",
+    u"% Recargo de equivalencia 1",
+    u"Cuota Recargo de equivalencia 1",
+    u"Base imponible 2",
+    u"% IVA 2",
+    u"Cuota IVA 2",
+    u"% Recargo de equivalencia 2",
+    u"Cuota Recargo de equivalencia 2",
+    u"Base imponible 3",
+    u"% IVA 3",
+    u"Cuota IVA 3",
+    u"% Recargo de equivalencia 3",
+    u"Cuota Recargo de equivalencia 3",
+    u"Base imponible total",
+    u"% IVA total",
+    u"Cuota IVA total",
+    u"% Recargo de equivalencia total",
+    u"Cuota Recargo de equivalencia total",
+    u"Base Retención IRPF",
+    u"% Retención",
+    u"Cuota de Retención",
+    u"Total",
+    u"Cuenta contable",
+    // frec
+    u"Proveedor",
+    u"Nº Factura",
+    u"Fecha",
+    u"Tipo de factura",
+    u"Inversiones",
+    u"Comercio minorista",
+    u"Inversión de sujeto pasivo",
+    u" Criterio de caja",
+    u" Retención",
+    u"Alquiler de local de negocios",
+    u"Profesionales y otros",
+    u"Base imponible 1",
+    u"% IVA 1",
+    u"Cuota IVA 1",
+    u"IVA Soportado 1",
+    u" IVA Repercutido 1",
+    u"Base imponible 2",
+    u"% IVA 2",
+    u"Cuota IVA 2",
+    u"IVA Soportado 2",
+    u" IVA Repercutido 2",
+    u"Base imponible 3",
+    u"% IVA 3",
+    u"Cuota IVA 3",
+    u"IVA Soportado 3",
+    u" IVA Repercutido 3",
+    u"Base imponible total",
+    u"% IVA total",
+    u"Cuota IVA total",
+    u"IVA Soportado total",
+    u" IVA Repercutido total",
+    u" Base Retención IRPF",
+    u"% Retención",
+    u"Cuota de Retención",
+    u"Total",
+    u"Cuenta contable",
+    // ogei
+    u"Fecha",
+    u"Importe",
+    u"Cuenta de gastos",
+};
+static_assert(std::size(fieldNames) == 8 + 38 + 36 + 3);
+
+// Blocks of about this size go to the device at once.
+constexpr std::size_t flushSize = 1 << 16;
+
+// The fixed texts are all Latin-1.
+void appendLatin1(std::string &buffer, const char16_t *text)
+{
+    for (; *text; ++text)
+        buffer += char(*text);
+}
+
+void appendHeadings(std::string &buffer)
+{
+    for (int s = 0; s < sectionCount; ++s) {
+        appendLatin1(buffer, sections[s].caption);
+        if (s + 1 < sectionCount)
+            buffer.append(std::size_t(sections[s].columnCount + 1), ';');
+    }
+    buffer += "\r\n";
+    int field = 0;
+    for (int s = 0; s < sectionCount; ++s) {
+        for (int column = 0; column < sections[s].columnCount; ++column, ++field) {
+            if (field > 0)
+                buffer += ';';
+            appendLatin1(buffer, fieldNames[field]);
+        }
+        // The empty spacer field after each table but the last.
+        if (s + 1 < sectionCount)
+            buffer += ';';
+    }
+}
+
+bool needsQuotes(QChar c)
+{
+    return c == u';' || c == u'"' || c == u'\r' || c == u'\n';
+}
+
+} // namespace
+
+ExportWriter::ExportWriter(QIODevice &device)
+    : m_device(device)
+{
+    m_buffer.reserve(flushSize * 2);
+}
+
+bool ExportWriter::write(QSqlQuery &cap, QSqlQuery &femi, QSqlQuery &frec, QSqlQuery &ogei)
+{
+    m_error.clear();
+    m_buffer.clear();
+    appendHeadings(m_buffer);
+
+    QSqlQuery *const tables[] = { &cap, &femi, &frec, &ogei };
+    bool exhausted[sectionCount] = {};
+    bool allExhausted = false;
+    while (!allExhausted) {
+        m_buffer += "\r\n";
+        allExhausted = true;
+        for (int s = 0; s < sectionCount; ++s) {
+            const Section &section = sections[s];
+            QSqlQuery &table = *tables[s];
+            if (!exhausted[s] && table.next()) {
+                allExhausted = false;
+                const int end = section.firstColumn + section.columnCount;
+                for (int column = section.firstColumn; column < end; ++column) {
+                    appendValue(table.value(column));
+                    m_buffer += ';';
+                }
+            } else {
+                // next() also says false when a row could not be read; that is no end.
+                if (!exhausted[s] && table.lastError().isValid()) {
+                    m_error = table.lastError().text();
+                    return false;
+                }
+                exhausted[s] = true;
+                appendSeparators(section.columnCount);
+            }
+            if (s + 1 < sectionCount)
+                m_buffer += ';';
+        }
+        if (m_buffer.size() >= flushSize && !flush())
+            return false;
+    }
+    return flush();
+}
+
+void ExportWriter::appendValue(const QVariant &value)
+{
+    if (value.isNull())
+        return;
+    // By the storage type of the value: SQLite gives integers as qlonglong, reals as
+    // double and texts as QString.
+    switch (value.typeId()) {
+    case QMetaType::LongLong:
+        appendInteger(*static_cast<const qlonglong *>(value.constData()));
+        break;
+    case QMetaType::Int:
+        appendInteger(*static_cast<const int *>(value.constData()));
+        break;
+    case QMetaType::Double:
+        appendReal(*static_cast<const double *>(value.constData()));
+        break;
+    case QMetaType::QString:
+        appendText(*static_cast<const QString *>(value.constData()));
+        break;
+    default:
+        appendText(value.toString());
+        break;
+    }
+}
+
+void ExportWriter::appendText(const QString &text)
+{
+    // A value holding a separator, a quote or a line end is quoted, so that it stays one
+    // field for the office's importer; every other value is written as it is.
+    const QChar *const begin = text.constData();
+    const QChar *const end = begin + text.size();
+    const bool quoted = std::any_of(begin, end, needsQuotes);
+    if (quoted)
+        m_buffer += '"';
+    for (const QChar *c = begin; c != end; ++c) {
+        const char16_t unit = c->unicode();
+        if (unit < 0x100) {
+            if (unit == u'"')
+                m_buffer += '"';
+            m_buffer += char(unit);
+        } else {
+            // One "?" per character, also for one written as a surrogate pair.
+            if (c->isHighSurrogate() && c + 1 != end && c[1].isLowSurrogate())
+                ++c;
+            m_buffer += '?';
+        }
+    }
+    if (quoted)
+        m_buffer += '"';
+}
+
+void ExportWriter::appendInteger(qlonglong value)
+{
+    char text[24];
+    const std::to_chars_result result = std::to_chars(text, text + sizeof text, value);
+    m_buffer.append(text, result.ptr);
+}
+
+void ExportWriter::appendReal(double value)
+{
+    // The text of QString::number(value, 'g', 15), without a QString per value. When the
+    // shortest exact digits are 15 or fewer, rounding to 15 digits yields just those
+    // digits and to_chars lays them out as 'g' does. With more digits a tie may be
+    // rounded differently, so Qt decides; stored amounts never get there.
+    if (value == 0) {
+        m_buffer += '0'; // Qt writes -0 as 0 too
+        return;
+    }
+    char text[64];
+    const std::to_chars_result shortest
+        = std::to_chars(text, text + sizeof text, value, std::chars_format::scientific);
+    int digits = 0;
+    for (const char *c = text; c != shortest.ptr && *c != 'e'; ++c)
+        digits += *c >= '0' && *c <= '9';
+    if (digits > 15) {
+        appendText(QString::number(value, 'g', 15));
+        return;
+    }
+    const std::to_chars_result result
+        = std::to_chars(text, text + sizeof text, value, std::chars_format::general, 15);
+    m_buffer.append(text, result.ptr);
+}
+
+bool ExportWriter::flush()
+{
+    const qint64 size = qint64(m_buffer.size());
+    if (m_device.write(m_buffer.data(), size) != size) {
+        m_error = m_device.errorString();
+        return false;
+    }
+    m_buffer.clear();
+    return true;
+}
