@@ -1,0 +1,118 @@
+#include "results/ExportWriter.h"
+#include "storage/Database.h"
+
+#include <QBuffer>
+#include <QRandomGenerator>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QTest>
+
+#include <cmath>
+#include <cstring>
+
+// The writer on its own, against an in-memory database.
+class TestExportWriter final : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void realsAreWrittenAsQtWritesThemWith15Digits();
+    void aDeviceThatRefusesDataIsReported();
+
+private:
+    // Runs the writer over the four tables into buffer; false with the writer's text.
+    bool writeInto(QBuffer &buffer, QString *error = nullptr);
+
+    QSqlDatabase m_db;
+};
+
+namespace {
+const QString connectionName = QStringLiteral("export-writer-test");
+}
+
+void TestExportWriter::init()
+{
+    m_db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connectionName);
+    m_db.setDatabaseName(QStringLiteral(":memory:"));
+    QVERIFY(m_db.open());
+    QSqlQuery query(m_db);
+    for (const QString &statement : schemaStatements())
+        QVERIFY2(query.exec(statement), qPrintable(query.lastError().text()));
+}
+
+void TestExportWriter::cleanup()
+{
+    m_db.close();
+    m_db = QSqlDatabase();
+    QSqlDatabase::removeDatabase(connectionName);
+}
+
+bool TestExportWriter::writeInto(QBuffer &buffer, QString *error)
+{
+    QSqlQuery cap(m_db), femi(m_db), frec(m_db), ogei(m_db);
+    for (QSqlQuery *query : { &cap, &femi, &frec, &ogei })
+        query->setForwardOnly(true);
+    if (!cap.exec(QStringLiteral("SELECT * FROM cap")) || !femi.exec(QStringLiteral("SELECT * FROM femi"))
+        || !frec.exec(QStringLiteral("SELECT * FROM frec"))
+        || !ogei.exec(QStringLiteral("SELECT * FROM ogei")))
+        return false;
+    ExportWriter writer(buffer);
+    const bool written = writer.write(cap, femi, frec, ogei);
+    if (error)
+        *error = writer.errorString();
+    return written;
+}
+
+void TestExportWriter::realsAreWrittenAsQtWritesThemWith15Digits()
+{
+    // Amounts as stored, and reals no form can produce but a database may hold: ties at
+    // the 15th digit, more than 15 digits, both notations and their borders.
+    QList<double> values{ 21.105, 1493830, 0.21, 21.5, 2100000, 0.00001, 0.0001, 1e15, 1e16,
+        123456789012345678.0, 0.1 + 0.2, 33110032036284.25, -292412377032120.5, 999999999999999.4,
+        999999999999999.5, 5e-324, 1e308, -0.0, -12.5 };
+    QRandomGenerator random(20160515);
+    for (int i = 0; i < 2000; ++i) {
+        const quint64 bits = random.generate64();
+        double value;
+        std::memcpy(&value, &bits, sizeof value);
+        if (std::isfinite(value))
+            values << value;
+        // Whole cents times a power of ten, like sums of amounts.
+        values << double(random.bounded(100000000)) / 100 * std::pow(10.0, random.bounded(-6, 12));
+    }
+
+    QSqlQuery insert(m_db);
+    QVERIFY(insert.prepare(QStringLiteral("INSERT INTO ogei VALUES (NULL, '01/01/2016', :importe, 1)")));
+    for (double value : values) {
+        insert.bindValue(QStringLiteral(":importe"), value);
+        QVERIFY2(insert.exec(), qPrintable(insert.lastError().text()));
+    }
+
+    QBuffer buffer;
+    QVERIFY(buffer.open(QIODevice::WriteOnly));
+    QVERIFY(writeInto(buffer));
+    const QList<QByteArray> lines = buffer.data().split('\n');
+    QCOMPARE(lines.size(), 2 + values.size() + 1);
+    for (int i = 0; i < values.size(); ++i) {
+        // ";;…;fecha;importe;ctc;\r": the amount is the second field from the end.
+        const QList<QByteArray> fields = lines[2 + i].split(';');
+        QCOMPARE(fields.size(), 89);
+        QCOMPARE(QString::fromLatin1(fields[86]), QString::number(values[i], 'g', 15));
+    }
+}
+
+void TestExportWriter::aDeviceThatRefusesDataIsReported()
+{
+    QVERIFY(QSqlQuery(m_db).exec(QStringLiteral("INSERT INTO ogei VALUES (NULL, '01/01/2016', 1.5, 1)")));
+    QBuffer buffer;
+    QVERIFY(buffer.open(QIODevice::ReadOnly));
+    QString error;
+    QVERIFY(!writeInto(buffer, &error));
+    QCOMPARE(error, buffer.errorString());
+    QVERIFY(!error.isEmpty());
+}
+
+QTEST_MAIN(TestExportWriter)
+#include "test_exportwriter.moc"
