@@ -1,4 +1,58 @@
+// "Otros Gastos e Ingresos": dated amounts against the twelve fixed accounts.
+
 #include "App.h"
 
-void App::Save4() { }
-void App::cc2(int) { }
+#include "entries/Amount.h"
+#include "storage/StoredForms.h"
+#include "widgets/MessageBoxes.h"
+
+#include <QComboBox>
+#include <QDateEdit>
+#include <QLineEdit>
+#include <QSqlQuery>
+
+void App::Save4()
+{
+    // On this page a failing field is marked and focused before its box shows.
+    QLineEdit *amount = m_other.amount;
+    const bool noAmount = amount->text().isEmpty();
+    markField(amount, noAmount);
+    if (noAmount) {
+        amount->setFocus();
+        MessageBoxes::warning(this, tr("Error"), QStringLiteral("Este campo es obligatorio."));
+        return;
+    }
+    QComboBox *account = m_other.account;
+    const bool noAccount = account->currentIndex() < 0;
+    markField(account, noAccount);
+    if (noAccount) {
+        account->setFocus();
+        MessageBoxes::warning(this, tr("Error"), QStringLiteral("Debe seleccionar una cuenta contable."));
+        return;
+    }
+    if (!todayKnownOrWarn() || !openDatabase())
+        return;
+
+    QDateEdit *date = m_dates[2].edit;
+    QSqlQuery query(m_db);
+    query.prepare(QStringLiteral("INSERT INTO ogei (fecha, importe, ctc) VALUES (:fecha, :importe, :ctc)"));
+    query.bindValue(QStringLiteral(":fecha"), date->date().toString(QStringLiteral("dd/MM/yyyy")));
+    query.bindValue(QStringLiteral(":importe"), storedAmount(amountFromText(amount->text())));
+    query.bindValue(QStringLiteral(":ctc"), account->currentText().left(8));
+    if (!execOrReport(query))
+        return;
+
+    MessageBoxes::information(this, tr("Información"), QStringLiteral("Datos guardados"));
+    date->setDate(m_today.date());
+    amount->clear();
+    // The reset is no choice of the user's: it shows no account message.
+    changeQuietly(account, &QComboBox::currentIndexChanged, &App::cc2, [&] { account->setCurrentIndex(-1); });
+    date->setFocus();
+}
+
+void App::cc2(int)
+{
+    MessageBoxes::information(this, tr("Información"),
+        QStringLiteral("Ha seleccionado usted la cuenta contable:\n\n") + m_other.account->currentText()
+            + QStringLiteral("\n\nPor favor, verifique si es correcto."));
+}
