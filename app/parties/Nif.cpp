@@ -16,14 +16,14 @@ bool isDecimalDigit(QChar character)
     return character >= QLatin1Char('0') && character <= QLatin1Char('9');
 }
 
-int digitAt(const QString& text, int position)
+int digitAt(const QString &text, int position)
 {
     return text.at(position).unicode() - '0';
 }
 
 } // namespace
 
-bool validNif(const QString& text)
+bool validNif(const QString &text)
 {
     const QChar first = text.at(0);
     if (isDecimalDigit(first)) {
@@ -40,7 +40,7 @@ bool validNif(const QString& text)
     return false;
 }
 
-bool validCif(const QString& text)
+bool validCif(const QString &text)
 {
     if (excludedFirstLetters.contains(text.at(0)))
         return false;
@@ -76,7 +76,7 @@ bool validCif(const QString& text)
     return last == controlLetter || last == controlDigitChar;
 }
 
-bool hasLowerCase(const QString& text)
+bool hasLowerCase(const QString &text)
 {
     for (const QChar character : text) {
         if (character.isLower())

@@ -8,9 +8,9 @@
 
 #include <QLineEdit>
 
-void App::CheckNif0(const QString& text)
+void App::CheckNif0(const QString &text)
 {
-    QLineEdit* field = m_parties.nif;
+    QLineEdit *field = m_parties.nif;
     // The upper-cased text comes back through textChanged and is judged there.
     if (hasLowerCase(field->text())) {
         field->setText(text.toUpper());
@@ -35,9 +35,9 @@ void App::CheckNif0(const QString& text)
     lookUpNif(field->text());
 }
 
-void App::CheckNif1(const QString& text)
+void App::CheckNif1(const QString &text)
 {
-    QLineEdit* field = m_registration.nif;
+    QLineEdit *field = m_registration.nif;
     // A changed text runs this slot once more, nested, with the upper-case text.
     field->setText(text.toUpper());
     if (text.size() <= 8)

@@ -19,11 +19,11 @@ const QString requiredText = QStringLiteral("Este campo es obligatorio.");
 void App::clearPartyForm()
 {
     m_parties.type->setCurrentIndex(-1);
-    for (QLineEdit* field : m_parties.textFields())
+    for (QLineEdit *field : m_parties.textFields())
         field->clear();
 }
 
-void App::lookUpNif(const QString& nif)
+void App::lookUpNif(const QString &nif)
 {
     if (!openDatabase())
         return;
@@ -84,7 +84,7 @@ void App::lookUpNif(const QString& nif)
 
 void App::Save1()
 {
-    PartiesPage& form = m_parties;
+    PartiesPage &form = m_parties;
     if (form.type->currentIndex() == -1) {
         MessageBoxes::warning(this, tr("Error"), requiredText);
         markField(form.type, true);
@@ -96,7 +96,7 @@ void App::Save1()
         refuseField(form.nif, QStringLiteral("NiF/CiF no válido."));
         return;
     }
-    for (QLineEdit* field : form.textFields()) {
+    for (QLineEdit *field : form.textFields()) {
         if (field->text().isEmpty()) {
             markField(field, true);
             MessageBoxes::warning(this, tr("Error"), requiredText);
@@ -196,7 +196,7 @@ void App::Save1()
             this, tr("Información"), QStringLiteral("El usuario se ha guardado correctamente."));
         clearPartyForm();
         form.type->setFocus();
-        for (QLineEdit* field : form.textFields())
+        for (QLineEdit *field : form.textFields())
             field->setReadOnly(false);
 
         // The invoice pages choose parties by name: their lists follow every insert.
@@ -217,13 +217,13 @@ void App::Clear1()
     clearPartyForm();
     m_parties.type->setFocus();
     // Fields left read-only by an accepted lookup would otherwise stay empty and locked.
-    for (QLineEdit* field : m_parties.textFields())
+    for (QLineEdit *field : m_parties.textFields())
         field->setReadOnly(false);
 }
 
 void App::toggleEdit()
 {
-    PartiesPage& form = m_parties;
+    PartiesPage &form = m_parties;
     if (m_recordCount == 0) {
         MessageBoxes::information(
             this, tr("Información"), QStringLiteral("Aún no se ha dado de alta a ningún usuario."));
@@ -295,9 +295,9 @@ void App::nextC()
     loadC(m_current);
 }
 
-void App::SearchNif0(const QString& text)
+void App::SearchNif0(const QString &text)
 {
-    QLineEdit* field = m_parties.searchNif;
+    QLineEdit *field = m_parties.searchNif;
     // The upper-cased text comes back through textChanged and is searched there.
     if (hasLowerCase(field->text())) {
         field->setText(text.toUpper());

@@ -35,7 +35,7 @@ void App::readOwnerAtStartup()
     }
 }
 
-void App::showTabs(const QString& businessName, const QString& technician)
+void App::showTabs(const QString &businessName, const QString &technician)
 {
     if (centralWidget() == m_registration.frame) {
         // Taking the form out keeps it alive (setCentralWidget would delete it).
@@ -51,14 +51,14 @@ void App::showTabs(const QString& businessName, const QString& technician)
 
 void App::reg()
 {
-    RegistrationPage& form = m_registration;
+    RegistrationPage &form = m_registration;
     const QString nif = form.nif->text();
     if (nif.size() != 9 || !validNif(nif)) {
         refuseField(form.nif, QStringLiteral("NiF/CiF no válido."));
         return;
     }
     // The first empty field stops the check; the fields after it keep their marking.
-    for (QLineEdit* field : form.textFields()) {
+    for (QLineEdit *field : form.textFields()) {
         if (field->text().isEmpty()) {
             markField(field, true);
             MessageBoxes::warning(this, tr("Error"), QStringLiteral("Este campo es obligatorio."));
