@@ -60,7 +60,7 @@ bool App::writeExportFile(const QString &fileName)
     }
 
     // Written aside and put in place only when complete, so that a failure leaves an
-    // earlier file of the same name as it was. The file is gone before the box shows.
+    // earlier file of the same name as it was; the unfinished copy is gone before the box shows.
     QString failure;
     {
         QSaveFile file(fileName);
