@@ -19,26 +19,26 @@ namespace {
 
 const QString connectionName = QStringLiteral("brivana-bench-generator");
 
-[[noreturn]] void fail(const QString& what, const QSqlError& error)
+[[noreturn]] void fail(const QString &what, const QSqlError &error)
 {
     std::fprintf(stderr, "generateDatabase: %s: %s\n", qPrintable(what), qPrintable(error.text()));
     std::exit(1);
 }
 
-void run(QSqlQuery& query, const QString& statement)
+void run(QSqlQuery &query, const QString &statement)
 {
     if (!query.exec(statement))
         fail(statement, query.lastError());
 }
 
-void prepare(QSqlQuery& query, const QString& statement)
+void prepare(QSqlQuery &query, const QString &statement)
 {
     if (!query.prepare(statement))
         fail(statement, query.lastError());
 }
 
 // Binds the values positionally, in column order, and runs the prepared insert.
-void insert(QSqlQuery& query, const QVariantList& values)
+void insert(QSqlQuery &query, const QVariantList &values)
 {
     for (int i = 0; i < values.size(); ++i)
         query.bindValue(i, values.at(i));
@@ -74,13 +74,13 @@ float quotaOf(float base, float rate)
     return amountFromText(displayAmount(double(base) * double(rate) / 100.0));
 }
 
-const QStringList otherAccounts { QStringLiteral("62500000"), QStringLiteral("62600000"),
+const QStringList otherAccounts{ QStringLiteral("62500000"), QStringLiteral("62600000"),
     QStringLiteral("63100000"), QStringLiteral("64000000"), QStringLiteral("64200000"),
     QStringLiteral("64200001"), QStringLiteral("66900000"), QStringLiteral("66900001"),
     QStringLiteral("67800000"), QStringLiteral("74000000"), QStringLiteral("76900000"),
     QStringLiteral("77800000") };
 
-void fillParties(QSqlQuery& query, int rows)
+void fillParties(QSqlQuery &query, int rows)
 {
     prepare(query,
         QStringLiteral("INSERT INTO cap (type, id, nif, rs, dir, cp, pobl, prov, pais) VALUES (%1)")
@@ -104,7 +104,7 @@ void fillParties(QSqlQuery& query, int rows)
 
 // The three quota lines and their sums (base, rate, quota and two more per line),
 // with only the first line in use, then withholding, total and account.
-QVariantList invoiceAmounts(int i, const QString& account)
+QVariantList invoiceAmounts(int i, const QString &account)
 {
     const float base = 100.0f + float(i % 900) + float(i % 100) / 100.0f;
     const float rate = 21.0f;
@@ -120,11 +120,11 @@ QVariantList invoiceAmounts(int i, const QString& account)
     return values;
 }
 
-void fillIssued(QSqlQuery& query, int rows, int year, int clients)
+void fillIssued(QSqlQuery &query, int rows, int year, int clients)
 {
     prepare(query, QStringLiteral("INSERT INTO femi VALUES (NULL,%1)").arg(placeholders(38)));
     for (int i = 0; i < rows; ++i) {
-        QVariantList values { 43000001 + i % clients, QStringLiteral("A"), QString::number(i + 1),
+        QVariantList values{ 43000001 + i % clients, QStringLiteral("A"), QString::number(i + 1),
             dateOfRow(i, rows, year), 0 };
         for (int flag = 0; flag < 8; ++flag)
             values << storedFlag(false);
@@ -133,11 +133,11 @@ void fillIssued(QSqlQuery& query, int rows, int year, int clients)
     }
 }
 
-void fillReceived(QSqlQuery& query, int rows, int year, int suppliers)
+void fillReceived(QSqlQuery &query, int rows, int year, int suppliers)
 {
     prepare(query, QStringLiteral("INSERT INTO frec VALUES (NULL,%1)").arg(placeholders(36)));
     for (int i = 0; i < rows; ++i) {
-        QVariantList values { 40000001 + i % suppliers, QString::number(i + 1), dateOfRow(i, rows, year), 0 };
+        QVariantList values{ 40000001 + i % suppliers, QString::number(i + 1), dateOfRow(i, rows, year), 0 };
         for (int flag = 0; flag < 7; ++flag)
             values << storedFlag(false);
         values << invoiceAmounts(i + 7, QStringLiteral("60000000"));
@@ -145,7 +145,7 @@ void fillReceived(QSqlQuery& query, int rows, int year, int suppliers)
     }
 }
 
-void fillOther(QSqlQuery& query, int rows, int year)
+void fillOther(QSqlQuery &query, int rows, int year)
 {
     prepare(query, QStringLiteral("INSERT INTO ogei (fecha, importe, ctc) VALUES (?,?,?)"));
     for (int i = 0; i < rows; ++i)
@@ -156,7 +156,7 @@ void fillOther(QSqlQuery& query, int rows, int year)
 
 } // namespace
 
-void generateDatabase(const QString& path, int rowsPerTable, int year)
+void generateDatabase(const QString &path, int rowsPerTable, int year)
 {
     QFile::remove(path);
     {
@@ -165,7 +165,7 @@ void generateDatabase(const QString& path, int rowsPerTable, int year)
         if (!db.open())
             fail(path, db.lastError());
         QSqlQuery query(db);
-        for (const QString& statement : schemaStatements())
+        for (const QString &statement : schemaStatements())
             run(query, statement);
         if (!db.transaction())
             fail(QStringLiteral("BEGIN"), db.lastError());
