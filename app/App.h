@@ -188,12 +188,6 @@ private:
 
     // Received invoices (entries/ReceivedInvoice*.cpp).
     void resetReceivedPage();
-    // The field checks of Save3, in order; false after the first refusal's box.
-    bool receivedFieldsPass();
-    // Binds the form into the frec insert and runs it; false after the box.
-    bool insertReceivedInvoice(QSqlQuery& query, uint supplier);
-    // The total from the quota lines and the withholding quota as their texts stand.
-    void writeReceivedTotal();
 
     // Results (results/QuarterResults.cpp).
     struct RunningSum;

@@ -21,6 +21,21 @@ void writeLineQuota(QLineEdit *quota, const ReceivedQuotaLine &line)
         quota->setText(displayAmount(quotaOf(line.base, line.rate)));
 }
 
+// The lines' bases, quotas and fourth fields, less their fifth fields, in single
+// precision; then the withholding quota comes off in double precision.
+void writeTotal(const ReceivedPage &page)
+{
+    SinglePrecisionSum sum;
+    for (const ReceivedQuotaLine &line : page.lines) {
+        sum.add(line.base);
+        sum.add(line.quota);
+        sum.add(line.fourth);
+        sum.subtract(line.fifth);
+    }
+    const double total = double(sum.value()) - double(amountOf(page.withholdingLine.quota));
+    page.total->setText(displayAmount(total));
+}
+
 } // namespace
 
 void App::IVA1(const QString &)
@@ -33,7 +48,7 @@ void App::IVA1(const QString &)
         writeLineQuota(line.fourth, line);
     for (const ReceivedQuotaLine &line : m_received.lines)
         writeLineQuota(line.fifth, line);
-    writeReceivedTotal();
+    writeTotal(m_received);
 }
 
 void App::calcRet1(const QString &)
@@ -43,19 +58,5 @@ void App::calcRet1(const QString &)
         withholding.quota->setText(QStringLiteral("0"));
     else
         withholding.quota->setText(displayAmount(quotaOf(withholding.base, withholding.percentage)));
-    writeReceivedTotal();
-}
-
-void App::writeReceivedTotal()
-{
-    SinglePrecisionSum sum;
-    for (const ReceivedQuotaLine &line : m_received.lines) {
-        sum.add(line.base);
-        sum.add(line.quota);
-        sum.add(line.fourth);
-        sum.subtract(line.fifth);
-    }
-    // The withholding comes off in double precision, after the single-precision sum.
-    const double total = double(sum.value()) - double(amountOf(m_received.withholdingLine.quota));
-    m_received.total->setText(displayAmount(total));
+    writeTotal(m_received);
 }

@@ -1,12 +1,10 @@
 // "Facturas Recibidas": the invoice type and the options that move the quota lines
-// between their three modes, the account lists, the save, the clear and the look-up.
+// between their three modes, the two account lists, the clear and the reset.
 
 #include "App.h"
 
 #include "entries/InvoiceAmounts.h"
-#include "entries/InvoiceSaving.h"
 #include "entries/ReceivedAccounts.h"
-#include "storage/StoredForms.h"
 #include "widgets/MessageBoxes.h"
 
 #include <QCheckBox>
@@ -14,11 +12,6 @@
 #include <QDateEdit>
 #include <QLabel>
 #include <QLineEdit>
-#include <QSqlQuery>
-
-#include <array>
-#include <optional>
-#include <utility>
 
 namespace {
 
@@ -44,10 +37,14 @@ void setFullMode(ReceivedPage &form)
     form.quotaHeading->show();
     form.blankHeading1->hide();
     form.blankHeading2->hide();
+    // All three lines are shown before anything is emptied, so that the quotas recomputed
+    // meanwhile find their lines shown.
     for (ReceivedQuotaLine &line : form.lines) {
         line.base->show();
         line.rate->show();
         line.quota->show();
+    }
+    for (ReceivedQuotaLine &line : form.lines) {
         hideAndEmpty(line.fourth);
         hideAndEmpty(line.fifth);
     }
@@ -216,120 +213,6 @@ void App::cc1(int)
             + QStringLiteral("\n\nPor favor, verifique si es correcto."));
 }
 
-bool App::receivedFieldsPass()
-{
-    ReceivedPage &form = m_received;
-    const auto chosen = [this](QComboBox *list, const QString &message) {
-        if (list->currentIndex() < 0) {
-            refuseField(list, message);
-            return false;
-        }
-        markField(list, false);
-        return true;
-    };
-    if (!chosen(form.supplier, QStringLiteral("Debe seleccionar un proveedor."))
-        || !chosen(form.type, QStringLiteral("Debe seleccionar un tipo de factura."))
-        || !chosen(form.account, QStringLiteral("Debe seleccionar una cuenta contable.")))
-        return false;
-
-    const WithholdingLine &withholding = form.withholdingLine;
-    // This page's text for these fields has no full stop; the base of line 1 has one.
-    for (QLineEdit *field : { form.number, withholding.base, withholding.percentage, withholding.quota }) {
-        if (!field->isHidden() && field->text().isEmpty()) {
-            refuseField(field, QStringLiteral("Este campo es obligatorio"));
-            return false;
-        }
-        markField(field, false);
-    }
-    QLineEdit *firstBase = form.lines[0].base;
-    if (firstBase->text().isEmpty()) {
-        refuseField(firstBase, QStringLiteral("Este campo es obligatorio."));
-        return false;
-    }
-    markField(firstBase, false);
-
-    for (const ReceivedQuotaLine &line : form.lines) {
-        if (!line.rate->isHidden() && line.base->text().isEmpty() != line.rate->text().isEmpty()) {
-            MessageBoxes::warning(this, tr("Error"), QStringLiteral("Revise los valores introducidos."));
-            return false;
-        }
-    }
-    if (form.withholding.box->isChecked() && !form.rental.box->isChecked()
-        && !form.professionals.box->isChecked()) {
-        MessageBoxes::warning(
-            this, tr("Error"), QStringLiteral("Debe seleccionar una modalidad de retención."));
-        return false;
-    }
-    return true;
-}
-
-bool App::insertReceivedInvoice(QSqlQuery &query, uint supplier)
-{
-    const ReceivedPage &form = m_received;
-    query.prepare(QStringLiteral(
-        "INSERT INTO frec ( proveedor, nfac, fecha, type, inv, cm, isp, cc, ret, alq, pyo, base0, piva0, "
-        "civa0, "
-        "ivas0, ivar0, base1, piva1, civa1, ivas1, ivar1, base2, piva2, civa2, ivas2, ivar2, base3, piva3, "
-        "civa3, ivas3, ivar3, bret, pret, cret, total, ctc) VALUES( :proveedor, :nfac, :fecha, :type, :inv, "
-        ":cm, :isp, :cc, :ret, :alq, :pyo, :base0, :piva0, :civa0, :ivas0, :ivar0, :base1, :piva1, :civa1, "
-        ":ivas1, :ivar1, :base2, :piva2, :civa2, :ivas2, :ivar2, :base3, :piva3, :civa3, :ivas3, :ivar3, "
-        ":bret, :pret, :cret, :total, :ctc)"));
-    query.bindValue(QStringLiteral(":proveedor"), supplier);
-    query.bindValue(QStringLiteral(":nfac"), form.number->text());
-    query.bindValue(QStringLiteral(":fecha"), m_dates[1].edit->date().toString(QStringLiteral("dd/MM/yyyy")));
-    query.bindValue(QStringLiteral(":type"), form.type->currentIndex());
-
-    // Hidden boxes are stored too, as they stand.
-    const std::pair<const char *, const OptionBox *> flags[] = { { "inv", &form.investments },
-        { "cm", &form.retail }, { "isp", &form.reverseCharge }, { "cc", &form.cashBasis },
-        { "ret", &form.withholding }, { "alq", &form.rental }, { "pyo", &form.professionals } };
-    for (const auto &[column, option] : flags)
-        query.bindValue(QStringLiteral(":") + QLatin1String(column), storedFlag(option->box->isChecked()));
-
-    const auto bindAmount = [&query](const QString &column, float value) {
-        query.bindValue(QStringLiteral(":") + column, storedAmount(value));
-    };
-    const auto fieldsOf = [](const ReceivedQuotaLine &line) {
-        return std::array<const QLineEdit *, 5>{ line.base, line.rate, line.quota, line.fourth, line.fifth };
-    };
-    const std::array<QLatin1String, 5> columns{ QLatin1String("base"), QLatin1String("piva"),
-        QLatin1String("civa"), QLatin1String("ivas"), QLatin1String("ivar") };
-    for (int line = 0; line < 3; ++line) {
-        for (size_t column = 0; column < columns.size(); ++column)
-            bindAmount(columns[column] + QString::number(line), amountOf(fieldsOf(form.lines[line])[column]));
-    }
-    // Column 3 holds the sums over the lines; piva3 adds up the rates too (21 + 10 + 4 gives 35).
-    for (size_t column = 0; column < columns.size(); ++column)
-        bindAmount(columns[column] + QLatin1Char('3'),
-            sumOfLines(fieldsOf(form.lines[0])[column], fieldsOf(form.lines[1])[column],
-                fieldsOf(form.lines[2])[column]));
-
-    bindAmount(QStringLiteral("bret"), amountOf(form.withholdingLine.base));
-    bindAmount(QStringLiteral("pret"), amountOf(form.withholdingLine.percentage));
-    bindAmount(QStringLiteral("cret"), amountOf(form.withholdingLine.quota));
-    bindAmount(QStringLiteral("total"), amountOf(form.total));
-    query.bindValue(QStringLiteral(":ctc"), accountNumberOf(form.account));
-    return execOrReport(query);
-}
-
-void App::Save3()
-{
-    // Today is checked once the fields pass, so that the user learns what to correct first.
-    if (!receivedFieldsPass() || !todayKnownOrWarn() || !openDatabase())
-        return;
-
-    QSqlQuery query(m_db);
-    if (!invoiceNumberIsFree(query, QStringLiteral("frec"), m_received.number->text()))
-        return;
-    const std::optional<uint> supplier = partyAccount(
-        query, 1, m_received.supplier->currentText(), QStringLiteral("Error al encontrar el proveedor."));
-    if (!supplier || !confirmInvoiceSave() || !insertReceivedInvoice(query, *supplier))
-        return;
-
-    MessageBoxes::information(this, tr("Información"), QStringLiteral("Datos guardados"));
-    resetReceivedPage();
-}
-
 void App::Clear3()
 {
     if (MessageBoxes::confirm(this, QMessageBox::Warning, tr("Información"),
@@ -375,26 +258,4 @@ void App::resetReceivedPage()
 
     m_dates[1].edit->setDate(m_today.date());
     form.supplier->setFocus();
-}
-
-void App::SearchNfr()
-{
-    const QString number = m_received.search.number->text();
-    if (number.isEmpty() || !openDatabase())
-        return;
-
-    QSqlQuery query(m_db);
-    query.prepare(QStringLiteral("SELECT * FROM frec WHERE nfac=:nfac"));
-    query.bindValue(QStringLiteral(":nfac"), number);
-    if (!execOrReport(query))
-        return;
-    if (!query.next()) {
-        MessageBoxes::critical(
-            this, tr("Información"), QStringLiteral("No existe ninguna factura con el nº introducido."));
-        return;
-    }
-    // Only the number and the supplier are shown (columns nfac and proveedor).
-    m_received.number->setText(query.value(2).toString());
-    const QVariant supplier = query.value(1);
-    selectInvoiceParty(query, m_received.supplier, supplier);
 }
