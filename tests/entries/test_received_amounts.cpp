@@ -25,11 +25,6 @@ void TestReceivedAmounts::liveAmounts_data()
                                << QStringList{ "line1.quota=21", "total=121" };
     QTest::newRow("six significant digits") << full + QStringList{ "line1.base=1234567", "line1.rate=21" }
                                             << QStringList{ "line1.quota=259259", "total=1.49383e+06" };
-    QTest::newRow("three lines") << full
-            + QStringList{ "line1.base=100", "line1.rate=21", "line2.base=200", "line2.rate=10",
-                  "line3.base=50", "line3.rate=4" }
-                                 << QStringList{ "line1.quota=21", "line2.quota=20", "line3.quota=2",
-                                        "total=393" };
     QTest::newRow("decimals") << full + QStringList{ "line1.base=12345.67", "line1.rate=21" }
                               << QStringList{ "line1.quota=2592.59", "total=14938.3" };
     QTest::newRow("rate without base")
@@ -56,14 +51,9 @@ void TestReceivedAmounts::liveAmounts_data()
         << full
             + QStringList{ "line1.base=100", "line1.rate=21", "line2.base=200", "line2.rate=10", "type=1" }
         << QStringList{ "line1.quota=", "line2.quota=", "line3.quota=", "line1.rate=21", "total=300" };
-    QTest::newRow("intra-community typed directly") << QStringList{ "type=1", "line1.base=100",
-        "line1.rate=21", "line2.base=50" } << QStringList{ "line1.quota=", "total=150" };
     QTest::newRow("reverse charge: quotas empty")
         << full + QStringList{ "line1.base=100", "line1.rate=21", "reverseCharge" }
         << QStringList{ "line1.quota=", "total=100" };
-    QTest::newRow("reverse charge unticked: quotas again as typed") << full
-            + QStringList{ "line1.base=100", "line1.rate=21", "reverseCharge", "reverseCharge",
-                  "line1.rate=10" } << QStringList{ "line1.quota=10", "total=110" };
     QTest::newRow("reverse charge with withholding")
         << full
             + QStringList{ "withholding", "reverseCharge", "line1.base=1000", "line1.rate=21", "rental",

@@ -54,8 +54,6 @@ void TestReceivedModes::modes_data()
         << QStringList{ "type=2" } << typeParts + totalOnlyMode << total << QStringList() << QStringList();
     QTest::newRow("imports, then interior: the full lines again")
         << QStringList{ "type=2", "type=0" } << interior + fullMode << base << QStringList() << QStringList();
-    QTest::newRow("intra-community, then interior")
-        << QStringList{ "type=1", "type=0" } << interior + fullMode << base << QStringList() << QStringList();
     QTest::newRow("reverse charge ticked: no quota")
         << QStringList{ "type=0", "reverseCharge" } << interior + noQuotaMode << base
         << QStringList{ "reverseCharge" } << QStringList();
@@ -85,10 +83,6 @@ void TestReceivedModes::modes_data()
         << QStringList{ "type=0", "withholding", "rental", "professionals" }
         << interior + fullMode + withholdingParts << base << QStringList{ "withholding", "professionals" }
         << QStringList();
-    QTest::newRow("professionals, then rental")
-        << QStringList{ "type=0", "withholding", "professionals", "rental" }
-        << interior + fullMode + withholdingParts << base << QStringList{ "withholding", "rental" }
-        << QStringList();
     QTest::newRow("withholding unticked: its mode unticked and hidden")
         << QStringList{ "type=0", "withholding", "rental", "withholding" } << interior + fullMode << base
         << QStringList() << QStringList();
@@ -103,9 +97,6 @@ void TestReceivedModes::modes_data()
     } << typeParts + noQuotaMode << base << QStringList{ "investments" } << QStringList{ contactText };
     QTest::newRow("imports after retail")
         << QStringList{ "type=0", "retail", "type=2" } << typeParts + totalOnlyMode << total << QStringList()
-        << QStringList();
-    QTest::newRow("intra-community after retail")
-        << QStringList{ "type=0", "retail", "type=1" } << typeParts + noQuotaMode << base << QStringList()
         << QStringList();
     QTest::newRow("Inversiones keeps its tick through the types")
         << QStringList{ "type=0", "investments", "type=2", "type=1", "type=0" } << interior + fullMode << base
