@@ -14,6 +14,8 @@
 #include <QSqlQuery>
 
 #include <array>
+#include <optional>
+#include <utility>
 
 namespace {
 
@@ -38,6 +40,43 @@ std::array<const QLineEdit *, 5> columnFields(const IssuedQuotaLine &line)
 QVariant storedField(const QLineEdit *field)
 {
     return storedAmount(amountOf(field));
+}
+
+// Prepares the insert and binds the form into it, in the statement's order.
+void bindInvoice(QSqlQuery &query, const IssuedPage &form, const QDate &date, uint client)
+{
+    query.prepare(insertStatement);
+    query.bindValue(QStringLiteral(":cliente"), client);
+    query.bindValue(QStringLiteral(":serie"), form.series->text());
+    query.bindValue(QStringLiteral(":nfac"), form.number->text());
+    query.bindValue(QStringLiteral(":fecha"), date.toString(QStringLiteral("dd/MM/yyyy")));
+    query.bindValue(QStringLiteral(":type"), form.type->currentIndex());
+    const std::pair<const char *, const OptionBox *> flags[]
+        = { { ":cm", &form.retail }, { ":rec", &form.surcharge }, { ":isp", &form.reverseCharge },
+              { ":cc", &form.cashBasis }, { ":ret", &form.withholding }, { ":alq", &form.rental },
+              { ":pyo", &form.professionals }, { ":vin", &form.fixedAssetSale } };
+    for (const auto &[placeholder, option] : flags)
+        query.bindValue(QString::fromLatin1(placeholder), storedFlag(option->box->isChecked()));
+    for (size_t i = 0; i < form.lines.size(); ++i) {
+        const auto fields = columnFields(form.lines[i]);
+        for (size_t column = 0; column < lineColumns.size(); ++column)
+            query.bindValue(
+                QStringLiteral(":%1%2").arg(lineColumns[column]).arg(i), storedField(fields[column]));
+    }
+    // Column 3 holds the sums over the lines, the rates included.
+    const auto line1 = columnFields(form.lines[0]);
+    const auto line2 = columnFields(form.lines[1]);
+    const auto line3 = columnFields(form.lines[2]);
+    for (size_t column = 0; column < lineColumns.size(); ++column) {
+        query.bindValue(QStringLiteral(":%1%2").arg(lineColumns[column]).arg(3),
+            storedAmount(sumOfLines(line1[column], line2[column], line3[column])));
+    }
+    const WithholdingLine &withholding = form.withholdingLine;
+    query.bindValue(QStringLiteral(":bret"), storedField(withholding.base));
+    query.bindValue(QStringLiteral(":pret"), storedField(withholding.percentage));
+    query.bindValue(QStringLiteral(":cret"), storedField(withholding.quota));
+    query.bindValue(QStringLiteral(":total"), storedField(form.total));
+    query.bindValue(QStringLiteral(":ctc"), accountNumberOf(form.account));
 }
 
 } // namespace
@@ -97,6 +136,7 @@ void App::Save2()
         return;
     }
 
+    // Today is asked for once the fields pass, so the user first learns what to correct.
     if (!todayKnownOrWarn() || !openDatabase())
         return;
     QSqlQuery query(m_db);
@@ -107,36 +147,7 @@ void App::Save2()
     if (!client || !confirmInvoiceSave())
         return;
 
-    query.prepare(insertStatement);
-    query.bindValue(QStringLiteral(":cliente"), *client);
-    query.bindValue(QStringLiteral(":serie"), form.series->text());
-    query.bindValue(QStringLiteral(":nfac"), form.number->text());
-    query.bindValue(QStringLiteral(":fecha"), m_dates[0].edit->date().toString(QStringLiteral("dd/MM/yyyy")));
-    query.bindValue(QStringLiteral(":type"), form.type->currentIndex());
-    const std::pair<const char *, const OptionBox *> flags[]
-        = { { ":cm", &form.retail }, { ":rec", &form.surcharge }, { ":isp", &form.reverseCharge },
-              { ":cc", &form.cashBasis }, { ":ret", &form.withholding }, { ":alq", &form.rental },
-              { ":pyo", &form.professionals }, { ":vin", &form.fixedAssetSale } };
-    for (const auto &[placeholder, option] : flags)
-        query.bindValue(QString::fromLatin1(placeholder), storedFlag(option->box->isChecked()));
-    for (size_t i = 0; i < form.lines.size(); ++i) {
-        const auto fields = columnFields(form.lines[i]);
-        for (size_t column = 0; column < lineColumns.size(); ++column)
-            query.bindValue(
-                QStringLiteral(":%1%2").arg(lineColumns[column]).arg(i), storedField(fields[column]));
-    }
-    const auto line1 = columnFields(form.lines[0]);
-    const auto line2 = columnFields(form.lines[1]);
-    const auto line3 = columnFields(form.lines[2]);
-    for (size_t column = 0; column < lineColumns.size(); ++column) {
-        query.bindValue(QStringLiteral(":%1%2").arg(lineColumns[column]).arg(3),
-            storedAmount(sumOfLines(line1[column], line2[column], line3[column])));
-    }
-    query.bindValue(QStringLiteral(":bret"), storedField(withholding.base));
-    query.bindValue(QStringLiteral(":pret"), storedField(withholding.percentage));
-    query.bindValue(QStringLiteral(":cret"), storedField(withholding.quota));
-    query.bindValue(QStringLiteral(":total"), storedField(form.total));
-    query.bindValue(QStringLiteral(":ctc"), accountNumberOf(form.account));
+    bindInvoice(query, form, m_dates[0].edit->date(), *client);
     if (!execOrReport(query))
         return;
 
