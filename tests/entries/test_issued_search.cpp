@@ -110,8 +110,6 @@ void TestIssuedSearch::savedInvoiceComesBackAsTyped_data()
     QTest::newRow("reverse charge") << QStringList{ "client=0", "type=0", "account=3", "number=F-1",
         "reverseCharge", "line1.base=999.99", "withholding", "rental", "withholding.base=999.99",
         "withholding.percentage=19" };
-    QTest::newRow("intra-community") << QStringList{ "client=1", "type=1", "account=0", "number=F-1",
-        "line1.base=4321.5" };
 }
 
 void TestIssuedSearch::savedInvoiceComesBackAsTyped()
