@@ -195,7 +195,7 @@ void TestIssuedSave::storedRow_data()
         << QStringList{ "client=1", "type=0", "account=2", "number=F-1", "cashBasis", "line1.base=1000",
                "line1.rate=21", "withholding", "rental", "withholding.base=1000",
                "withholding.percentage=15" }
-        << QStringList{ "cliente=43000002", "ret=1", "alq=1", "base0=1000", "piva0=21", "civa0=210",
+        << QStringList{ "cliente=43000002", "cc=1", "ret=1", "alq=1", "base0=1000", "piva0=21", "civa0=210",
                "base3=1000", "piva3=21", "civa3=210", "bret=1000", "pret=15", "cret=150", "total=1060",
                "ctc=75200000" };
     QTest::newRow("reverse charge with a withholding")
