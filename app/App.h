@@ -33,7 +33,7 @@ class App : public QMainWindow {
     Q_OBJECT
 
 public:
-    explicit App(const QString& timeServerHost = QString::fromLatin1(TimeServerHost),
+    explicit App(const QString &timeServerHost = QString::fromLatin1(TimeServerHost),
         quint16 timeServerPort = TimeServerPort);
     ~App() override;
 
@@ -41,27 +41,27 @@ public:
     QDate quarterBoundary(int quarter, bool end, int year) const;
 
     // Read access for tests and tools.
-    const QDateTime& today() const { return m_today; }
+    const QDateTime &today() const { return m_today; }
     int recordCount() const { return m_recordCount; }
     bool editMode() const { return m_editMode; }
-    const QString& ownerNif() const { return m_ownerNif; }
-    QTabWidget* tabs() const { return m_tabs; }
-    PieChart* pie() const { return m_pie; }
-    const RegistrationPage& registrationPage() const { return m_registration; }
-    const PartiesPage& partiesPage() const { return m_parties; }
-    const IssuedPage& issuedPage() const { return m_issued; }
-    const ReceivedPage& receivedPage() const { return m_received; }
-    const OtherEntriesPage& otherEntriesPage() const { return m_other; }
-    const ResultsPage& resultsPage() const { return m_results; }
-    const ExportPage& exportPage() const { return m_export; }
-    const std::array<DateField, 3>& dateFields() const { return m_dates; }
-    const std::array<QPushButton*, 6>& helpButtons() const { return m_helpButtons; }
+    const QString &ownerNif() const { return m_ownerNif; }
+    QTabWidget *tabs() const { return m_tabs; }
+    PieChart *pie() const { return m_pie; }
+    const RegistrationPage &registrationPage() const { return m_registration; }
+    const PartiesPage &partiesPage() const { return m_parties; }
+    const IssuedPage &issuedPage() const { return m_issued; }
+    const ReceivedPage &receivedPage() const { return m_received; }
+    const OtherEntriesPage &otherEntriesPage() const { return m_other; }
+    const ResultsPage &resultsPage() const { return m_results; }
+    const ExportPage &exportPage() const { return m_export; }
+    const std::array<DateField, 3> &dateFields() const { return m_dates; }
+    const std::array<QPushButton *, 6> &helpButtons() const { return m_helpButtons; }
 
 public slots:
     void reg();
-    void CheckNif0(const QString& text);
-    void CheckNif1(const QString& text);
-    void SearchNif0(const QString& text);
+    void CheckNif0(const QString &text);
+    void CheckNif1(const QString &text);
+    void SearchNif0(const QString &text);
     void SearchNfe();
     void SearchNfr();
     void toggleEdit();
@@ -81,20 +81,20 @@ public slots:
     void Help4();
     void Help5();
     void Help6();
-    void CheckDate0(const QDate& date);
-    void CheckDate1(const QDate& date);
-    void CheckDate2(const QDate& date);
+    void CheckDate0(const QDate &date);
+    void CheckDate1(const QDate &date);
+    void CheckDate2(const QDate &date);
     void cm1(int state);
     void cc0(int index);
     void cc1(int index);
     void cc2(int index);
     void tf0(int index);
     void tf1(int index);
-    void IVA0(const QString& text);
-    void IVA1(const QString& text);
-    void calcRE(const QString& text);
-    void calcRet0(const QString& text);
-    void calcRet1(const QString& text);
+    void IVA0(const QString &text);
+    void IVA1(const QString &text);
+    void calcRE(const QString &text);
+    void calcRet0(const QString &text);
+    void calcRet1(const QString &text);
     void tri(int index);
     void result(int index);
     void cm0(int state);
@@ -111,8 +111,8 @@ public slots:
     void pyo1(int state);
     void alq1(int state);
     void invs(int state);
-    void compensar(const QString& text);
-    void updatePie(const QString& text);
+    void compensar(const QString &text);
+    void updatePie(const QString &text);
     void processPendingDatagrams();
     void connectSuccsess();
 
@@ -134,27 +134,27 @@ private:
     void buildOtherEntriesPage();
     void buildResultsPage();
     void buildExportPage();
-    QPushButton* addHelpButton(int page, PageBuilder& builder);
-    DateField addDateField(int index, PageBuilder& builder, QPoint editPos, QPoint buttonPos);
+    QPushButton *addHelpButton(int page, PageBuilder &builder);
+    DateField addDateField(int index, PageBuilder &builder, QPoint editPos, QPoint buttonPos);
 
     // Database discipline (storage/DatabaseAccess.cpp): open before the first statement,
     // report a failure in a critical box. Both return whether the caller may go on.
     bool openDatabase();
-    bool execOrReport(QSqlQuery& query);
-    bool execOrReport(QSqlQuery& query, const QString& statement);
+    bool execOrReport(QSqlQuery &query);
+    bool execOrReport(QSqlQuery &query, const QString &statement);
     // Refills a party list from `cap` (type 0 clients, 1 suppliers), leaving no current item.
-    void refillPartyList(QComboBox* list, int type);
+    void refillPartyList(QComboBox *list, int type);
 
     // Marks a field wrong (error true) or right and re-applies the window's style sheet
     // so that the mark shows.
-    void markField(QWidget* field, bool error);
+    void markField(QWidget *field, bool error);
     // A field check that failed: a warning box titled "Error", then the mark and the focus.
-    void refuseField(QWidget* field, const QString& message);
+    void refuseField(QWidget *field, const QString &message);
     // Refuses to store anything while today's date is unknown; true when today is known.
     bool todayKnownOrWarn();
     // Runs change with one connection lifted, so the change reaches no slot through it.
     template <typename Sender, typename Signal, typename Slot, typename Change>
-    void changeQuietly(Sender* sender, Signal signal, Slot slot, Change change)
+    void changeQuietly(Sender *sender, Signal signal, Slot slot, Change change)
     {
         disconnect(sender, signal, this, slot);
         change();
@@ -162,26 +162,26 @@ private:
     }
 
     // The date-field rule for one "Fecha" field (dates/DateFieldRule.cpp).
-    void applyDateRule(QDateEdit* field, const QDate& date);
+    void applyDateRule(QDateEdit *field, const QDate &date);
 
     // Owner registration (parties/Registration.cpp).
     void readOwnerAtStartup();
-    void showTabs(const QString& businessName, const QString& technician);
+    void showTabs(const QString &businessName, const QString &technician);
 
     // Clients and suppliers register (parties/PartiesRegister.cpp).
-    void lookUpNif(const QString& nif);
+    void lookUpNif(const QString &nif);
     void loadC(unsigned auid);
     // No type chosen and the seven fields empty.
     void clearPartyForm();
 
     // Both invoice pages (entries/InvoiceSaving.cpp). Each returns whether the save may go on,
     // having shown its box when not.
-    bool invoiceNumberIsFree(QSqlQuery& query, const QString& table, const QString& number);
+    bool invoiceNumberIsFree(QSqlQuery &query, const QString &table, const QString &number);
     std::optional<uint> partyAccount(
-        QSqlQuery& query, int type, const QString& name, const QString& notFoundText);
+        QSqlQuery &query, int type, const QString &name, const QString &notFoundText);
     bool confirmInvoiceSave();
     // The look-ups: selects the invoice's party in list, or says it was not found.
-    void selectInvoiceParty(QSqlQuery& query, QComboBox* list, const QVariant& account);
+    void selectInvoiceParty(QSqlQuery &query, QComboBox *list, const QVariant &account);
 
     // Issued invoices (entries/IssuedInvoice*.cpp).
     void resetIssuedPage();
@@ -193,7 +193,7 @@ private:
     struct RunningSum;
     // Runs statement, a SELECT of a date and an amount, and adds into sum the amounts of
     // the rows whose date passes counts. False, after the box, when the SELECT failed.
-    template <typename Counts> bool addDatedAmounts(const QString& statement, Counts counts, RunningSum& sum);
+    template <typename Counts> bool addDatedAmounts(const QString &statement, Counts counts, RunningSum &sum);
     // "Resultado final": the quarter result less the compensation, from the fields' texts.
     void writeFinalResult();
 
@@ -201,19 +201,19 @@ private:
     // The file's name from the owner's identifier and today, or empty after a box.
     QString exportFileName();
     // Writes the four tables into the file; false after a box.
-    bool writeExportFile(const QString& fileName);
+    bool writeExportFile(const QString &fileName);
 
-    void showHelp(const QString& title, const QString& text);
+    void showHelp(const QString &title, const QString &text);
 
     QSqlDatabase m_db;
-    QTabWidget* m_tabs = nullptr;
+    QTabWidget *m_tabs = nullptr;
     bool m_editMode = false;
     bool m_datesInitialised = false;
     unsigned m_current = 1;
     int m_recordCount = 0;
     QString m_ownerNif;
-    PieChart* m_pie = nullptr;
-    QUdpSocket* m_udpSocket = nullptr;
+    PieChart *m_pie = nullptr;
+    QUdpSocket *m_udpSocket = nullptr;
     QDateTime m_today;
 
     QString m_timeServerHost;
@@ -228,5 +228,5 @@ private:
     ExportPage m_export;
     // The "Fecha" fields of the issued, received and other-entries pages, in this order.
     std::array<DateField, 3> m_dates;
-    std::array<QPushButton*, 6> m_helpButtons {};
+    std::array<QPushButton *, 6> m_helpButtons{};
 };
