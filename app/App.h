@@ -10,9 +10,11 @@
 #include <QDateTime>
 #include <QMainWindow>
 #include <QSqlDatabase>
+#include <QSqlRecord>
 #include <QString>
 
 #include <array>
+#include <functional>
 #include <optional>
 
 class PageBuilder;
@@ -150,6 +152,9 @@ private:
     void markField(QWidget *field, bool error);
     // A field check that failed: a warning box titled "Error", then the mark and the focus.
     void refuseField(QWidget *field, const QString &message);
+    // One field check: a field that passes loses an earlier mark; one that fails is refused.
+    // Returns passes.
+    bool passOrRefuse(QWidget *field, bool passes, const QString &message);
     // Refuses to store anything while today's date is unknown; true when today is known.
     bool todayKnownOrWarn();
     // Runs change with one connection lifted, so the change reaches no slot through it.
@@ -174,14 +179,30 @@ private:
     // No type chosen and the seven fields empty.
     void clearPartyForm();
 
-    // Both invoice pages (entries/InvoiceSaving.cpp). Each returns whether the save may go on,
-    // having shown its box when not.
+    // Both invoice pages (entries/InvoiceSaving.cpp). Each returns whether the operation may
+    // go on, having shown its box when not.
+    struct InvoiceTable {
+        QString name; // femi or frec
+        int partyType; // 0 clients, 1 suppliers
+        QString partyNotFound; // when the chosen party's name is not in the register
+    };
+    // The save once the fields pass: today known, the number free, the party's account,
+    // the two confirmations, then the insert that bindRow prepares and binds, and
+    // "Datos guardados".
+    bool storeInvoice(const InvoiceTable &table, const QString &number, const QString &partyName,
+        const std::function<void(QSqlQuery &, uint)> &bindRow);
     bool invoiceNumberIsFree(QSqlQuery &query, const QString &table, const QString &number);
     std::optional<uint> partyAccount(
         QSqlQuery &query, int type, const QString &name, const QString &notFoundText);
     bool confirmInvoiceSave();
-    // The look-ups: selects the invoice's party in list, or says it was not found.
-    void selectInvoiceParty(QSqlQuery &query, QComboBox *list, const QVariant &account);
+    bool withholdingModeChosen(
+        const OptionBox &withholding, const OptionBox &rental, const OptionBox &professionals);
+    // The look-ups: the row of the stored invoice with this number (none for an empty number).
+    std::optional<QSqlRecord> findInvoice(const QString &table, const QString &number);
+    // Selects the invoice's party in list, or says it was not found.
+    void selectInvoiceParty(QComboBox *list, const QVariant &account);
+    // The message that names the account just chosen in an account list.
+    void showChosenAccount(const QComboBox *accounts);
 
     // Issued invoices (entries/IssuedInvoice*.cpp).
     void resetIssuedPage();

@@ -4,7 +4,7 @@
 
 #include <charconv>
 
-float amountFromText(const QString& text)
+float amountFromText(const QString &text)
 {
     QLocale system;
     system.setNumberOptions(QLocale::RejectGroupSeparator);

@@ -6,7 +6,7 @@
 // format of the default locale and, failing that, in the C format, group separators
 // refused in both. So a point is always a decimal separator and a comma is one under a
 // decimal-comma locale. Empty or unconvertible text ("1.2.3") counts as 0.
-float amountFromText(const QString& text);
+float amountFromText(const QString &text);
 
 // The one display format of a computed amount: at most six significant digits, a point
 // as decimal separator, exponent notation from 1000000 up (1.21e+06).

@@ -33,59 +33,59 @@ struct WithholdingLine {
 
 // An option check box; its label stands 24 pixels to its right.
 struct OptionBox {
-    QCheckBox* box = nullptr;
-    QLabel* label = nullptr;
+    QCheckBox *box = nullptr;
+    QLabel *label = nullptr;
 };
 
 // The search button of an invoice page and its pop-up with one invoice-number field.
 struct InvoiceSearch {
-    QPushButton* button = nullptr;
-    QMenu* menu = nullptr;
-    QLineEdit* number = nullptr;
+    QPushButton *button = nullptr;
+    QMenu *menu = nullptr;
+    QLineEdit *number = nullptr;
 };
 
 // "Facturas Emitidas".
 struct IssuedPage {
-    QFrame* frame = nullptr;
-    QComboBox* client = nullptr;
+    QFrame *frame = nullptr;
+    QComboBox *client = nullptr;
     QLineEdit *series = nullptr, *number = nullptr;
     InvoiceSearch search;
-    QComboBox* type = nullptr;
+    QComboBox *type = nullptr;
     OptionBox retail, surcharge, reverseCharge, cashBasis, withholding, rental, professionals;
     OptionBox fixedAssetSale;
     QLabel *baseHeading = nullptr, *rateHeading = nullptr, *quotaHeading = nullptr;
     QLabel *surchargeRateHeading = nullptr, *surchargeQuotaHeading = nullptr;
     std::array<IssuedQuotaLine, 3> lines;
     WithholdingLine withholdingLine;
-    QLabel* accountLabel = nullptr;
-    QComboBox* account = nullptr;
-    QLineEdit* total = nullptr;
+    QLabel *accountLabel = nullptr;
+    QComboBox *account = nullptr;
+    QLineEdit *total = nullptr;
     QPushButton *save = nullptr, *clear = nullptr;
 };
 
 // "Facturas Recibidas".
 struct ReceivedPage {
-    QFrame* frame = nullptr;
-    QComboBox* supplier = nullptr;
-    QLineEdit* number = nullptr;
+    QFrame *frame = nullptr;
+    QComboBox *supplier = nullptr;
+    QLineEdit *number = nullptr;
     InvoiceSearch search;
-    QComboBox* type = nullptr;
+    QComboBox *type = nullptr;
     OptionBox investments, retail, reverseCharge, cashBasis, withholding, rental, professionals;
     QLabel *baseHeading = nullptr, *rateHeading = nullptr, *quotaHeading = nullptr;
     // Two headings without text over the fourth and fifth fields, shown in the reverse-charge states.
     QLabel *blankHeading1 = nullptr, *blankHeading2 = nullptr;
     std::array<ReceivedQuotaLine, 3> lines;
     WithholdingLine withholdingLine;
-    QLabel* accountLabel = nullptr;
-    QComboBox* account = nullptr;
-    QLineEdit* total = nullptr;
+    QLabel *accountLabel = nullptr;
+    QComboBox *account = nullptr;
+    QLineEdit *total = nullptr;
     QPushButton *save = nullptr, *clear = nullptr;
 };
 
 // "Otros Gastos e Ingresos".
 struct OtherEntriesPage {
-    QFrame* frame = nullptr;
-    QLineEdit* amount = nullptr;
-    QComboBox* account = nullptr;
-    QPushButton* save = nullptr;
+    QFrame *frame = nullptr;
+    QLineEdit *amount = nullptr;
+    QComboBox *account = nullptr;
+    QPushButton *save = nullptr;
 };

@@ -4,17 +4,17 @@
 
 #include <QLineEdit>
 
-float amountOf(const QLineEdit* field)
+float amountOf(const QLineEdit *field)
 {
     return amountFromText(field->text());
 }
 
-double quotaOf(const QLineEdit* amount, const QLineEdit* percentage)
+double quotaOf(const QLineEdit *amount, const QLineEdit *percentage)
 {
     return double(amountOf(amount)) * double(amountOf(percentage)) / 100.0;
 }
 
-float sumOfLines(const QLineEdit* line1, const QLineEdit* line2, const QLineEdit* line3)
+float sumOfLines(const QLineEdit *line1, const QLineEdit *line2, const QLineEdit *line3)
 {
     SinglePrecisionSum sum;
     sum.add(line1);
@@ -23,7 +23,7 @@ float sumOfLines(const QLineEdit* line1, const QLineEdit* line2, const QLineEdit
     return sum.value();
 }
 
-void hideAndEmpty(QLineEdit* field)
+void hideAndEmpty(QLineEdit *field)
 {
     field->hide();
     field->clear();

@@ -16,7 +16,7 @@ QString invoiceCodePattern(int length)
     return QStringLiteral("[0-9A-Za-z/\\-_ñÑ]{%1}").arg(length);
 }
 
-OptionBox addOptionBox(PageBuilder& page, const QString& name, const QString& text, QPoint boxPos)
+OptionBox addOptionBox(PageBuilder &page, const QString &name, const QString &text, QPoint boxPos)
 {
     OptionBox option;
     option.box = page.checkBox(name, boxPos);
@@ -24,9 +24,9 @@ OptionBox addOptionBox(PageBuilder& page, const QString& name, const QString& te
     return option;
 }
 
-QLineEdit* addAmountField(PageBuilder& page, const QString& name, QPoint pos, bool readOnly)
+QLineEdit *addAmountField(PageBuilder &page, const QString &name, QPoint pos, bool readOnly)
 {
-    QLineEdit* field = page.lineEdit(name, pos, QSize(60, 20), amountPattern);
+    QLineEdit *field = page.lineEdit(name, pos, QSize(60, 20), amountPattern);
     if (readOnly) {
         field->setText(QStringLiteral("0"));
         field->setReadOnly(true);
@@ -34,7 +34,7 @@ QLineEdit* addAmountField(PageBuilder& page, const QString& name, QPoint pos, bo
     return field;
 }
 
-WithholdingLine addWithholdingLine(PageBuilder& page, const QString& prefix)
+WithholdingLine addWithholdingLine(PageBuilder &page, const QString &prefix)
 {
     WithholdingLine line;
     line.baseHeading = page.label(QStringLiteral("Base Ret IRPF"), QPoint(350, 140));
@@ -47,18 +47,18 @@ WithholdingLine addWithholdingLine(PageBuilder& page, const QString& prefix)
     return line;
 }
 
-InvoiceSearch addInvoiceSearch(PageBuilder& page, const QString& prefix)
+InvoiceSearch addInvoiceSearch(PageBuilder &page, const QString &prefix)
 {
     InvoiceSearch search;
     search.button = page.iconButton(
         prefix + QStringLiteral(".search"), QStringLiteral("search-icon.png"), QPoint(264, 92));
     search.menu = new QMenu(search.button);
-    auto* box = new QWidget(search.menu);
-    auto* layout = new QVBoxLayout(box);
+    auto *box = new QWidget(search.menu);
+    auto *layout = new QVBoxLayout(box);
     search.number = new QLineEdit(box);
     search.number->setObjectName(prefix + QStringLiteral(".searchNumber"));
     layout->addWidget(search.number);
-    auto* action = new QWidgetAction(search.menu);
+    auto *action = new QWidgetAction(search.menu);
     action->setDefaultWidget(box);
     search.menu->addAction(action);
     search.button->setMenu(search.menu);

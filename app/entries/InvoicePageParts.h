@@ -15,13 +15,13 @@ inline const QString amountPattern = QStringLiteral("[0-9.,]{9}");
 QString invoiceCodePattern(int length);
 
 // A check box without text and its label 24 pixels to its right.
-OptionBox addOptionBox(PageBuilder& page, const QString& name, const QString& text, QPoint boxPos);
+OptionBox addOptionBox(PageBuilder &page, const QString &name, const QString &text, QPoint boxPos);
 
 // The withholding headings at y 140 and the three fields at y 157.
-WithholdingLine addWithholdingLine(PageBuilder& page, const QString& prefix);
+WithholdingLine addWithholdingLine(PageBuilder &page, const QString &prefix);
 
 // An amount field of a quota or withholding line, 60 × 20.
-QLineEdit* addAmountField(PageBuilder& page, const QString& name, QPoint pos, bool readOnly);
+QLineEdit *addAmountField(PageBuilder &page, const QString &name, QPoint pos, bool readOnly);
 
 // The search button at (264, 92) with its pop-up holding one invoice-number field.
-InvoiceSearch addInvoiceSearch(PageBuilder& page, const QString& prefix);
+InvoiceSearch addInvoiceSearch(PageBuilder &page, const QString &prefix);

@@ -2,7 +2,22 @@
 
 #include <QString>
 
+#include <array>
+
 class QComboBox;
+class QLineEdit;
+class QSqlQuery;
+struct WithholdingLine;
 
 // The account number that starts the text of an account list's current item.
-QString accountNumberOf(const QComboBox* accounts);
+QString accountNumberOf(const QComboBox *accounts);
+
+// The five amount fields of one quota line, in the order of the row's columns.
+using LineFields = std::array<const QLineEdit *, 5>;
+
+// Binds the amounts every invoice row has: each line's five fields as <column><line 0..2>,
+// their sums over the lines as <column>3, the withholding line, the total and the
+// account number.
+void bindInvoiceAmounts(QSqlQuery &query, const std::array<QString, 5> &columns,
+    const std::array<LineFields, 3> &lines, const WithholdingLine &withholding, const QLineEdit *total,
+    const QComboBox *account);

@@ -202,9 +202,7 @@ void App::vin(int state)
 
 void App::cc0(int)
 {
-    MessageBoxes::information(this, tr("Información"),
-        QStringLiteral("Ha seleccionado usted la cuenta contable:\n\n") + m_issued.account->currentText()
-            + QStringLiteral("\n\nPor favor, verifique si es correcto."));
+    showChosenAccount(m_issued.account);
 }
 
 void App::Clear2()

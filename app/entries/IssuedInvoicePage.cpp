@@ -14,7 +14,7 @@
 void App::buildIssuedPage()
 {
     PageBuilder page(QStringLiteral("issued"));
-    IssuedPage& form = m_issued;
+    IssuedPage &form = m_issued;
     form.frame = page.page();
 
     page.label(QStringLiteral("Cliente"), QPoint(24, 32));
@@ -58,7 +58,7 @@ void App::buildIssuedPage()
     form.surchargeQuotaHeading = page.label(QStringLiteral("Cuota R.E."), QPoint(710, 12));
     const int lineY[] = { 29, 61, 93 };
     for (size_t i = 0; i < form.lines.size(); ++i) {
-        IssuedQuotaLine& line = form.lines[i];
+        IssuedQuotaLine &line = form.lines[i];
         const QString name = QStringLiteral("issued.line%1.").arg(i + 1);
         const int y = lineY[i];
         line.base = addAmountField(page, name + QStringLiteral("base"), QPoint(350, y), false);

@@ -58,21 +58,11 @@ void tick(const OptionBox &option, const QVariant &value)
 
 void App::SearchNfe()
 {
-    const QString number = m_issued.search.number->text();
-    if (number.isEmpty() || !openDatabase())
+    const std::optional<QSqlRecord> found
+        = findInvoice(QStringLiteral("femi"), m_issued.search.number->text());
+    if (!found)
         return;
-    QSqlQuery query(m_db);
-    query.prepare(QStringLiteral("SELECT * FROM femi WHERE nfac=:nfac"));
-    query.bindValue(QStringLiteral(":nfac"), number);
-    if (!execOrReport(query))
-        return;
-    if (!query.next()) {
-        MessageBoxes::critical(
-            this, tr("Información"), QStringLiteral("No existe ninguna factura con el nº introducido."));
-        return;
-    }
-    // The writes below run the page's slots, some of which show boxes; the row is kept apart.
-    const QSqlRecord row = query.record();
+    const QSqlRecord &row = *found;
 
     // Each write runs the same reactions as the user's input would, in this order, so a
     // later write may replace what an earlier one computed.
@@ -117,5 +107,5 @@ void App::SearchNfe()
         }
     }
 
-    selectInvoiceParty(query, form.client, row.value(Client));
+    selectInvoiceParty(form.client, row.value(Client));
 }

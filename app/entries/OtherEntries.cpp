@@ -52,7 +52,5 @@ void App::Save4()
 
 void App::cc2(int)
 {
-    MessageBoxes::information(this, tr("Información"),
-        QStringLiteral("Ha seleccionado usted la cuenta contable:\n\n") + m_other.account->currentText()
-            + QStringLiteral("\n\nPor favor, verifique si es correcto."));
+    showChosenAccount(m_other.account);
 }

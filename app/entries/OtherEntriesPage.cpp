@@ -13,7 +13,7 @@
 void App::buildOtherEntriesPage()
 {
     PageBuilder page(QStringLiteral("other"));
-    OtherEntriesPage& form = m_other;
+    OtherEntriesPage &form = m_other;
     form.frame = page.page();
 
     page.label(QStringLiteral("Fecha"), QPoint(24, 32));

@@ -1,8 +1,8 @@
 #include "ReceivedAccounts.h"
 
-const QStringList& purchaseAccounts()
+const QStringList &purchaseAccounts()
 {
-    static const QStringList accounts {
+    static const QStringList accounts{
         QStringLiteral("60000000\tCompras de mercaderías"),
         QStringLiteral("62100000\tArrendamiento"),
         QStringLiteral("62200000\tReparaciones y conservación"),
@@ -21,9 +21,9 @@ const QStringList& purchaseAccounts()
     return accounts;
 }
 
-const QStringList& fixedAssetAccounts()
+const QStringList &fixedAssetAccounts()
 {
-    static const QStringList accounts {
+    static const QStringList accounts{
         QStringLiteral("21100000\tCompra de inmuebles"),
         QStringLiteral("21200000\tInstalaciones"),
         QStringLiteral("21300000\tCompra maquinaria"),

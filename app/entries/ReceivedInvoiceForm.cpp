@@ -208,9 +208,7 @@ void App::invs(int state)
 
 void App::cc1(int)
 {
-    MessageBoxes::information(this, tr("Información"),
-        QStringLiteral("Ha seleccionado usted la cuenta contable:\n\n") + m_received.account->currentText()
-            + QStringLiteral("\n\nPor favor, verifique si es correcto."));
+    showChosenAccount(m_received.account);
 }
 
 void App::Clear3()

@@ -15,7 +15,7 @@
 void App::buildReceivedPage()
 {
     PageBuilder page(QStringLiteral("received"));
-    ReceivedPage& form = m_received;
+    ReceivedPage &form = m_received;
     form.frame = page.page();
 
     page.label(QStringLiteral("Proveedor"), QPoint(24, 32));
@@ -54,7 +54,7 @@ void App::buildReceivedPage()
     form.blankHeading2 = page.label(QString(), QPoint(654, 12));
     const int lineY[] = { 29, 61, 93 };
     for (size_t i = 0; i < form.lines.size(); ++i) {
-        ReceivedQuotaLine& line = form.lines[i];
+        ReceivedQuotaLine &line = form.lines[i];
         const QString name = QStringLiteral("received.line%1.").arg(i + 1);
         const int y = lineY[i];
         line.base = addAmountField(page, name + QStringLiteral("base"), QPoint(350, y), false);

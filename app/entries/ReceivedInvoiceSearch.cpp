@@ -3,30 +3,17 @@
 
 #include "App.h"
 
-#include "widgets/MessageBoxes.h"
-
 #include <QComboBox>
 #include <QLineEdit>
-#include <QSqlQuery>
+#include <QSqlRecord>
 
 void App::SearchNfr()
 {
-    const QString number = m_received.search.number->text();
-    if (number.isEmpty() || !openDatabase())
+    const std::optional<QSqlRecord> row
+        = findInvoice(QStringLiteral("frec"), m_received.search.number->text());
+    if (!row)
         return;
-
-    QSqlQuery query(m_db);
-    query.prepare(QStringLiteral("SELECT * FROM frec WHERE nfac=:nfac"));
-    query.bindValue(QStringLiteral(":nfac"), number);
-    if (!execOrReport(query))
-        return;
-    if (!query.next()) {
-        MessageBoxes::critical(
-            this, tr("Información"), QStringLiteral("No existe ninguna factura con el nº introducido."));
-        return;
-    }
     // Columns by position: 1 proveedor, 2 nfac.
-    m_received.number->setText(query.value(2).toString());
-    const QVariant supplier = query.value(1);
-    selectInvoiceParty(query, m_received.supplier, supplier);
+    m_received.number->setText(row->value(2).toString());
+    selectInvoiceParty(m_received.supplier, row->value(1));
 }
