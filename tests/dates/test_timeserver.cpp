@@ -34,7 +34,10 @@ public:
 // whatever the test chooses, as often as it likes.
 class ScriptedServer {
 public:
-    ScriptedServer() { m_socket.bind(QHostAddress::LocalHost, 0); }
+    explicit ScriptedServer(const QHostAddress &address = QHostAddress(QHostAddress::LocalHost))
+    {
+        m_socket.bind(address, 0);
+    }
     quint16 port() const { return m_socket.localPort(); }
 
     bool takeRequest()
@@ -133,6 +136,7 @@ private slots:
     void unusableReplyIsIgnored();
     void longReplyIsReadUpTo48Bytes();
     void laterReplyOnlyReplacesToday();
+    void hostNameIsLookedUpFirst();
 };
 
 void TestTimeServer::firstReplySetsTodayDatesAndYears_data()
@@ -315,6 +319,22 @@ void TestTimeServer::laterReplyOnlyReplacesToday()
     QCOMPARE(fieldDates(*app), (QList<QDate>{ QDate(2015, 4, 1), QDate(2015, 5, 15), QDate(2015, 5, 4) }));
     QCOMPARE(items(app->resultsPage().year), yearsUpTo(2015));
     QCOMPARE(app->resultsPage().year->currentIndex(), -1);
+    QCOMPARE(server.requests(), QList<QByteArray>{ expectedRequest() });
+    QVERIFY(responder.boxes().isEmpty());
+}
+
+void TestTimeServer::hostNameIsLookedUpFirst()
+{
+    ScratchDirectory scratch;
+    BoxResponder responder;
+    // Listening on every local address: "localhost" may stand for ::1 as well as 127.0.0.1.
+    ScriptedServer server{ QHostAddress(QHostAddress::Any) };
+    auto app = std::make_unique<App>(QStringLiteral("localhost"), server.port());
+    QTRY_VERIFY(!server.requests().isEmpty());
+
+    const QDateTime moment = utc(2015, 5, 15, 12, 0);
+    QVERIFY(server.deliver(*app, FakeTimeServer::replyWithSeconds(FakeTimeServer::ntpSeconds(moment))));
+    QCOMPARE(app->today(), moment);
     QCOMPARE(server.requests(), QList<QByteArray>{ expectedRequest() });
     QVERIFY(responder.boxes().isEmpty());
 }
