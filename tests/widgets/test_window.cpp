@@ -3,6 +3,8 @@
 
 #include "TestSupport.h"
 
+#include "widgets/MessageBoxes.h"
+
 #include <QApplication>
 #include <QCalendarWidget>
 #include <QCheckBox>
@@ -15,6 +17,7 @@
 #include <QSet>
 #include <QTabWidget>
 #include <QTest>
+#include <QTimer>
 
 namespace {
 
@@ -97,6 +100,8 @@ private slots:
     void listsStartWithNoCurrentItem();
     void issuedInvoiceHeaderTabOrder();
     void helpButtonsOpenTheirPagesHelp();
+    void twoChoiceQuestion_data();
+    void twoChoiceQuestion();
 };
 
 void TestWindow::withoutOwnerTheRegistrationFormIsShown()
@@ -338,6 +343,91 @@ void TestWindow::helpButtonsOpenTheirPagesHelp()
         texts.insert(box.text);
     }
     QCOMPARE(texts.size(), titles.size());
+    QVERIFY(!QApplication::activeModalWidget());
+}
+
+void TestWindow::twoChoiceQuestion_data()
+{
+    QTest::addColumn<QString>("cautious");
+    QTest::addColumn<QString>("goAhead");
+    QTest::addColumn<QString>("answer");
+    QTest::addColumn<bool>("wentAhead");
+
+    for (const auto &[cautious, goAhead] :
+        { std::pair{ "Rectificar", "Continuar" }, std::pair{ "No", "Sí" } }) {
+        const QString first = QString::fromUtf8(cautious);
+        const QString second = QString::fromUtf8(goAhead);
+        QTest::addRow("%s: %s", cautious, cautious) << first << second << first << false;
+        QTest::addRow("%s: %s", cautious, goAhead) << first << second << second << true;
+        QTest::addRow("%s: Enter", cautious) << first << second << QStringLiteral("Enter") << false;
+    }
+}
+
+void TestWindow::twoChoiceQuestion()
+{
+    QFETCH(QString, cautious);
+    QFETCH(QString, goAhead);
+    QFETCH(QString, answer);
+    QFETCH(bool, wentAhead);
+
+    // No responder here: the test plays the user itself.
+    ScratchDirectory scratch;
+    insertOwner();
+    App app(QStringLiteral("127.0.0.1"), 9);
+
+    struct Seen {
+        bool asked = false;
+        QMessageBox::Icon icon = QMessageBox::NoIcon;
+        QString title, text;
+        QStringList buttonsLeftToRight;
+        QString defaultButton;
+        bool openAfterEscape = false;
+        bool openAfterClose = false;
+    } seen;
+    QTimer::singleShot(0, this, [&] {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        if (!box)
+            return;
+        seen.asked = true;
+        seen.icon = box->icon();
+        seen.title = box->windowTitle();
+        seen.text = box->text();
+        QList<QAbstractButton *> buttons = box->buttons();
+        std::sort(buttons.begin(), buttons.end(),
+            [](const QAbstractButton *a, const QAbstractButton *b) { return a->x() < b->x(); });
+        for (const QAbstractButton *button : buttons)
+            seen.buttonsLeftToRight << button->text();
+        seen.defaultButton = box->defaultButton() ? box->defaultButton()->text() : QString();
+
+        QTest::keyClick(box, Qt::Key_Escape);
+        seen.openAfterEscape = box->isVisible();
+        box->close();
+        seen.openAfterClose = box->isVisible();
+
+        if (answer == QLatin1String("Enter")) {
+            QTest::keyClick(box, Qt::Key_Return);
+        } else {
+            for (QAbstractButton *button : buttons) {
+                if (button->text() == answer)
+                    button->click();
+            }
+        }
+        // Never leave the question open, whatever happened.
+        if (box->isVisible())
+            box->done(0);
+    });
+    const bool result = MessageBoxes::confirm(&app, QMessageBox::Warning, QStringLiteral("Información"),
+        QStringLiteral("¿Seguro?"), cautious, goAhead);
+
+    QVERIFY(seen.asked);
+    QCOMPARE(seen.icon, QMessageBox::Warning);
+    QCOMPARE(seen.title, QStringLiteral("Información"));
+    QCOMPARE(seen.text, QStringLiteral("¿Seguro?"));
+    QCOMPARE(seen.buttonsLeftToRight, (QStringList{ cautious, goAhead }));
+    QCOMPARE(seen.defaultButton, cautious);
+    QVERIFY(seen.openAfterEscape);
+    QVERIFY(seen.openAfterClose);
+    QCOMPARE(result, wentAhead);
     QVERIFY(!QApplication::activeModalWidget());
 }
 
