@@ -157,6 +157,12 @@ void TestWindow::withOwnerTheTabsAreShown()
     QCOMPARE(header->font().pointSize(), 32);
     QCOMPARE(header->font().weight(), QFont::Bold);
 
+    // The browsing arrows carry the style's own back and forward arrows, and no text.
+    for (const QPushButton *arrow : { app->partiesPage().previous, app->partiesPage().next }) {
+        QVERIFY(!arrow->icon().pixmap(16, 16).isNull());
+        QCOMPARE(arrow->text(), QString());
+    }
+
     // Enter on a focused button presses it.
     for (QWidget *page : pages + QList<QWidget *>{ app->registrationPage().frame }) {
         for (const QPushButton *button : page->findChildren<QPushButton *>())
