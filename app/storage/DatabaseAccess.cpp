@@ -43,7 +43,9 @@ bool App::openDatabase()
 
 bool App::execOrReport(QSqlQuery& query)
 {
-    if (query.exec())
+    // A statement that could not be prepared (a locked or unreadable file) is not run:
+    // running it would replace the driver's reason with "Parameter count mismatch".
+    if (!query.lastError().isValid() && query.exec())
         return true;
     MessageBoxes::critical(this, tr("Error"), query.lastError().text());
     return false;

@@ -1,0 +1,420 @@
+// data.db locked by another connection while the user saves. Each save waits for
+// SQLite's busy timeout (5 s in Qt's driver), shows the driver's error, keeps what was
+// typed and writes nothing; once the lock is gone the same save succeeds.
+//
+// Two kinds of lock: BEGIN EXCLUSIVE keeps everyone out, readers too, so a save fails at
+// its first statement; BEGIN IMMEDIATE lets readers in and keeps writers out, so a save
+// passes its checks and confirmations and fails at its first write.
+
+#include "TestSupport.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QTabWidget>
+#include <QTest>
+
+namespace {
+
+// The other connection's transaction: readers kept out too, or only writers.
+const char exclusive[] = "BEGIN EXCLUSIVE";
+const char immediate[] = "BEGIN IMMEDIATE";
+
+// SQLite's busy wait is 5000 ms; a save that fails must have waited most of it.
+constexpr qint64 busyWaitAtLeast = 4500;
+
+// The driver's error: a statement that cannot even be prepared (it needs the schema, which
+// BEGIN EXCLUSIVE keeps from readers), and a write that cannot take its lock.
+const QString cannotPrepare = QStringLiteral("critical|Error|database is locked Unable to execute statement");
+const QString cannotWrite = QStringLiteral("critical|Error|database is locked Unable to fetch row");
+
+const QStringList tables{ QStringLiteral("admin"), QStringLiteral("cap"), QStringLiteral("lasts"),
+    QStringLiteral("femi"), QStringLiteral("frec"), QStringLiteral("ogei") };
+
+// Every row of the six tables.
+QList<QList<QVariantList>> contents()
+{
+    QList<QList<QVariantList>> result;
+    for (const QString &table : tables)
+        result << queryRows(QStringLiteral("SELECT * FROM ") + table);
+    return result;
+}
+
+// Everything a page shows: each field's text, each list's choice, each box's tick, each
+// date, whether each is hidden or read-only or marked wrong.
+QStringList formState(const QWidget *page)
+{
+    QStringList state;
+    for (const QWidget *widget : page->findChildren<QWidget *>()) {
+        QString value;
+        if (const auto *edit = qobject_cast<const QDateEdit *>(widget))
+            value = QStringLiteral("date ") + edit->date().toString(Qt::ISODate);
+        else if (const auto *field = qobject_cast<const QLineEdit *>(widget))
+            value = QStringLiteral("text ") + field->text() + (field->isReadOnly() ? " read-only" : "");
+        else if (const auto *list = qobject_cast<const QComboBox *>(widget))
+            value = QStringLiteral("item %1 %2 of %3")
+                        .arg(list->currentIndex())
+                        .arg(list->currentText())
+                        .arg(list->count());
+        else if (const auto *box = qobject_cast<const QCheckBox *>(widget))
+            value = box->isChecked() ? QStringLiteral("ticked") : QStringLiteral("unticked");
+        else
+            continue;
+        state << widget->objectName() + QLatin1Char(' ') + value + (widget->isHidden() ? " hidden" : "")
+                + (widget->property("error").toBool() ? " marked" : "");
+    }
+    return state;
+}
+
+// Each box as "icon|title|text", with "|unexpected" when no answer fitted it.
+QStringList describe(const BoxResponder &responder)
+{
+    static const char *const icons[] = { "none", "information", "warning", "critical", "question" };
+    QStringList result;
+    for (const BoxResponder::Box &box : responder.boxes())
+        result << QStringLiteral("%1|%2|%3%4")
+                      .arg(QLatin1String(icons[box.icon]), box.title, box.text,
+                          box.unexpected ? QStringLiteral("|unexpected") : QString());
+    return result;
+}
+
+// A second connection to data.db holding a transaction open, as another program would.
+class DatabaseLock {
+public:
+    explicit DatabaseLock(const QString &begin)
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name());
+        db.setDatabaseName(QDir::current().filePath(QStringLiteral("data.db")));
+        if (!db.open()) {
+            m_error = db.lastError().text();
+            return;
+        }
+        QSqlQuery query(db);
+        if (query.exec(begin))
+            m_held = true;
+        else
+            m_error = query.lastError().text();
+    }
+    ~DatabaseLock() { release(); }
+    DatabaseLock(const DatabaseLock &) = delete;
+    DatabaseLock &operator=(const DatabaseLock &) = delete;
+
+    bool held() const { return m_held; }
+    QString error() const { return m_error; }
+
+    void release()
+    {
+        if (!QSqlDatabase::contains(name()))
+            return;
+        {
+            QSqlDatabase db = QSqlDatabase::database(name(), false);
+            if (m_held)
+                QSqlQuery(db).exec(QStringLiteral("ROLLBACK"));
+            db.close();
+        }
+        QSqlDatabase::removeDatabase(name());
+        m_held = false;
+    }
+
+private:
+    static QString name() { return QStringLiteral("brivana-test-lock"); }
+    bool m_held = false;
+    QString m_error;
+};
+
+} // namespace
+
+class TestLockedDatabase final : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void savesWaitReportAndSucceedLater();
+    void counterStaysAdvancedWhenTheInsertFails();
+
+private:
+    // The window on data.db holding a client and a supplier, and an owner if withOwner,
+    // today known.
+    void startWindow(bool withOwner);
+    // Presses button while the lock of kind begin is held, and checks: the wait, the boxes
+    // (those before the failure, then the driver's error), the form and the tables unchanged.
+    void pressLocked(const char *begin, QPushButton *button, const QWidget *page, const QStringList &answers,
+        const QStringList &boxesBefore);
+    // Presses button with nothing in the way: these answers, these boxes.
+    void pressFree(QPushButton *button, const QStringList &answers, const QStringList &boxes);
+
+    std::unique_ptr<ScratchDirectory> m_scratch;
+    std::unique_ptr<BoxResponder> m_responder;
+    std::unique_ptr<FakeTimeServer> m_server;
+    std::unique_ptr<App> m_app;
+};
+
+void TestLockedDatabase::init()
+{
+    m_scratch = std::make_unique<ScratchDirectory>();
+    m_responder = std::make_unique<BoxResponder>();
+    m_server = std::make_unique<FakeTimeServer>();
+}
+
+void TestLockedDatabase::cleanup()
+{
+    m_app.reset();
+    m_server.reset();
+    m_responder.reset();
+    m_scratch.reset();
+}
+
+void TestLockedDatabase::startWindow(bool withOwner)
+{
+    for (const QString &statement : schemaStatements())
+        QVERIFY(execStatement(statement));
+    if (withOwner)
+        insertOwner();
+    QVERIFY(execStatement(QStringLiteral("INSERT INTO lasts VALUES (43000001, 40000001)")));
+    QVERIFY(
+        execStatement(QStringLiteral("INSERT INTO cap (type, id, nif, rs, dir, cp, pobl, prov, pais) VALUES "
+                                     "(0, 43000001, 'B04000001', 'Cliente Uno', 'Calle Real 2', 4002, "
+                                     "'almería', 'almería', 'España'), "
+                                     "(1, 40000001, 'A04000002', 'Suministros Norte', 'Calle Sol 3', "
+                                     "4100, 'níjar', 'almería', 'España')")));
+    // The program reads its images from the working directory, as installed.
+    for (const char *image :
+        { "logo.png", "background.png", "Calendar-selection-day-icon.png", "search-icon.png" })
+        QVERIFY(QFile::copy(QStringLiteral(BRIVANA_BINARY_DIR "/") + QLatin1String(image),
+            m_scratch->filePath(QLatin1String(image))));
+    m_server->answerWith(noonOn(2016, 5, 15));
+    m_app = startApp(*m_server);
+    QTRY_VERIFY(m_app->today().isValid());
+    QCOMPARE(describe(*m_responder), QStringList());
+    m_app->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_app.get()));
+}
+
+void TestLockedDatabase::pressLocked(const char *begin, QPushButton *button, const QWidget *page,
+    const QStringList &answers, const QStringList &boxesBefore)
+{
+    const QStringList formBefore = formState(page);
+    const auto tablesBefore = contents();
+    m_responder->clear();
+    m_responder->answer(answers);
+    {
+        DatabaseLock lock{ QString::fromLatin1(begin) };
+        QVERIFY2(lock.held(), qPrintable(lock.error()));
+        QElapsedTimer timer;
+        timer.start();
+        QTest::mouseClick(button, Qt::LeftButton);
+        const qint64 waited = timer.elapsed();
+        qInfo("%s: %s failed after %lld ms", begin, qPrintable(button->text()), waited);
+        QVERIFY2(waited >= busyWaitAtLeast, qPrintable(QString::number(waited)));
+    }
+    QVERIFY(!QApplication::activeModalWidget());
+    QCOMPARE(m_responder->pendingAnswers(), 0);
+    const QStringList seen = describe(*m_responder);
+    QCOMPARE(
+        seen, QStringList(boxesBefore) << (qstrcmp(begin, exclusive) == 0 ? cannotPrepare : cannotWrite));
+    QCOMPARE(formState(page), formBefore);
+    QCOMPARE(contents(), tablesBefore);
+}
+
+void TestLockedDatabase::pressFree(QPushButton *button, const QStringList &answers, const QStringList &boxes)
+{
+    m_responder->clear();
+    m_responder->answer(answers);
+    QTest::mouseClick(button, Qt::LeftButton);
+    QVERIFY(!QApplication::activeModalWidget());
+    QCOMPARE(m_responder->pendingAnswers(), 0);
+    QCOMPARE(describe(*m_responder), boxes);
+}
+
+void TestLockedDatabase::savesWaitReportAndSucceedLater()
+{
+    // No owner yet: the window starts on the registration form.
+    startWindow(false);
+    if (QTest::currentTestFailed())
+        return;
+
+    const QString saveConfirmation = QStringLiteral(
+        "information|Información|Está a punto de guardar estos datos, por favor,\nasegúrese de que son "
+        "correctos antes de continuar.");
+    const QStringList invoiceConfirmations{ QStringLiteral("information|Información|Verifique que el total "
+                                                           "calculado coincide con el total de su factura."),
+        saveConfirmation };
+    const QString saved = QStringLiteral("information|Información|Datos guardados");
+    const auto accountMessage = [](const QString &item) {
+        return QStringLiteral("information|Información|Ha seleccionado usted la cuenta contable:\n\n") + item
+            + QStringLiteral("\n\nPor favor, verifique si es correcto.");
+    };
+
+    // The owner (reg): its one statement is the insert.
+    const RegistrationPage &registration = m_app->registrationPage();
+    const QStringList owner{ QStringLiteral("12345678Z"), QStringLiteral("Reformas del Sur"),
+        QStringLiteral("Calle Mayor 1"), QStringLiteral("04001"), QStringLiteral("Almería"),
+        QStringLiteral("Almería"), QStringLiteral("España") };
+    for (std::size_t i = 0; i < registration.textFields().size(); ++i)
+        typeText(registration.textFields()[i], owner.at(int(i)));
+    registration.technician->setCurrentIndex(2);
+    pressLocked(exclusive, registration.registerButton, registration.frame, {}, {});
+    QCOMPARE(m_app->centralWidget(), registration.frame);
+    QVERIFY(m_app->ownerNif().isEmpty());
+    pressFree(registration.registerButton, {},
+        { QStringLiteral("information|Información|Se ha registrado correctamente.") });
+    QCOMPARE(m_app->centralWidget(), m_app->tabs());
+    QCOMPARE(queryRows(QStringLiteral("SELECT nif, rs, cp, tecn FROM admin")),
+        (QList<QVariantList>{
+            { QStringLiteral("12345678Z"), QStringLiteral("Reformas del Sur"), 4001, 2 } }));
+
+    // A client (Save1): the duplicate check, the confirmation, the counter in `lasts`, the insert.
+    m_app->tabs()->setCurrentIndex(0);
+    const PartiesPage &parties = m_app->partiesPage();
+    const auto fillParty = [&](const QString &nif, const QString &name) {
+        parties.type->setCurrentIndex(0);
+        const QStringList values{ nif, name, QStringLiteral("Calle Sol 3"), QStringLiteral("04100"),
+            QStringLiteral("níjar"), QStringLiteral("almería"), QStringLiteral("España") };
+        for (std::size_t i = 0; i < parties.textFields().size(); ++i)
+            typeText(parties.textFields()[i], values.at(int(i)));
+    };
+    // Locked out entirely: the duplicate check fails, before the confirmation.
+    m_responder->clear();
+    fillParty(QStringLiteral("87654321X"), QStringLiteral("Talleres Níjar"));
+    QCOMPARE(describe(*m_responder), QStringList());
+    pressLocked(exclusive, parties.save, parties.frame, {}, {});
+    pressFree(parties.save, { QStringLiteral("Guardar") },
+        { saveConfirmation,
+            QStringLiteral("information|Información|El usuario se ha guardado correctamente.") });
+    // Readers let in: the confirmation is answered, the counter is read, and its update is
+    // what fails, so the insert is never tried and `lasts` keeps its value.
+    fillParty(QStringLiteral("11111111H"), QStringLiteral("Gamma Servicios"));
+    pressLocked(immediate, parties.save, parties.frame, { QStringLiteral("Guardar") }, { saveConfirmation });
+    pressFree(parties.save, { QStringLiteral("Guardar") },
+        { saveConfirmation,
+            QStringLiteral("information|Información|El usuario se ha guardado correctamente.") });
+    QCOMPARE(queryRows(QStringLiteral("SELECT id, nif, rs FROM cap WHERE type=0 ORDER BY auid")),
+        (QList<QVariantList>{ { 43000001, QStringLiteral("B04000001"), QStringLiteral("Cliente Uno") },
+            { 43000002, QStringLiteral("87654321X"), QStringLiteral("Talleres Níjar") },
+            { 43000003, QStringLiteral("11111111H"), QStringLiteral("Gamma Servicios") } }));
+    QCOMPARE(queryRows(QStringLiteral("SELECT lastc, lastp FROM lasts")),
+        (QList<QVariantList>{ { 43000003, 40000001 } }));
+    QCOMPARE(m_app->recordCount(), 4);
+
+    // An issued invoice (Save2): the number check, the client's account, two confirmations, the insert.
+    m_app->tabs()->setCurrentIndex(1);
+    const IssuedPage &issued = m_app->issuedPage();
+    m_responder->clear();
+    issued.client->setCurrentIndex(0);
+    issued.type->setCurrentIndex(0);
+    issued.account->setCurrentIndex(1);
+    typeText(issued.series, QStringLiteral("A"));
+    typeText(issued.number, QStringLiteral("F-1"));
+    typeText(issued.lines[0].base, QStringLiteral("100"));
+    typeText(issued.lines[0].rate, QStringLiteral("21"));
+    QCOMPARE(issued.total->text(), QStringLiteral("121"));
+    QCOMPARE(describe(*m_responder),
+        QStringList{ accountMessage(QStringLiteral("70500000    Prestaciones de servicios")) });
+    pressLocked(exclusive, issued.save, issued.frame, {}, {});
+    pressLocked(immediate, issued.save, issued.frame,
+        { QStringLiteral("Continuar"), QStringLiteral("Guardar") }, invoiceConfirmations);
+    pressFree(issued.save, { QStringLiteral("Continuar"), QStringLiteral("Guardar") },
+        invoiceConfirmations + QStringList{ saved });
+    QCOMPARE(queryRows(QStringLiteral(
+                 "SELECT cliente, serie, nfac, fecha, base0, piva0, civa0, total, ctc FROM femi")),
+        (QList<QVariantList>{ { 43000001, QStringLiteral("A"), QStringLiteral("F-1"),
+            QStringLiteral("15/05/2016"), 100, 21, 21, 121, 70500000 } }));
+    QCOMPARE(issued.number->text(), QString());
+
+    // A received invoice (Save3): the same steps on `frec`.
+    m_app->tabs()->setCurrentIndex(2);
+    const ReceivedPage &received = m_app->receivedPage();
+    m_responder->clear();
+    received.supplier->setCurrentIndex(0);
+    received.type->setCurrentIndex(0);
+    received.account->setCurrentIndex(0);
+    typeText(received.number, QStringLiteral("R-1"));
+    typeText(received.lines[0].base, QStringLiteral("50"));
+    typeText(received.lines[0].rate, QStringLiteral("10"));
+    QCOMPARE(received.total->text(), QStringLiteral("55"));
+    QCOMPARE(describe(*m_responder),
+        QStringList{ accountMessage(QStringLiteral("60000000\tCompras de mercaderías")) });
+    pressLocked(exclusive, received.save, received.frame, {}, {});
+    pressFree(received.save, { QStringLiteral("Continuar"), QStringLiteral("Guardar") },
+        invoiceConfirmations + QStringList{ saved });
+    QCOMPARE(
+        queryRows(QStringLiteral("SELECT proveedor, nfac, fecha, base0, piva0, civa0, total, ctc FROM frec")),
+        (QList<QVariantList>{
+            { 40000001, QStringLiteral("R-1"), QStringLiteral("15/05/2016"), 50, 10, 5, 55, 60000000 } }));
+    QCOMPARE(received.number->text(), QString());
+
+    // An other entry (Save4): its one statement is the insert.
+    m_app->tabs()->setCurrentIndex(3);
+    const OtherEntriesPage &other = m_app->otherEntriesPage();
+    m_responder->clear();
+    typeText(other.amount, QStringLiteral("120.5"));
+    other.account->setCurrentIndex(0);
+    QCOMPARE(describe(*m_responder), QStringList{ accountMessage(QStringLiteral("62500000\tSeguros")) });
+    pressLocked(exclusive, other.save, other.frame, {}, {});
+    pressFree(other.save, {}, { saved });
+    QCOMPARE(queryRows(QStringLiteral("SELECT fecha, importe, ctc FROM ogei")),
+        (QList<QVariantList>{ { QStringLiteral("15/05/2016"), 120.5, 62500000 } }));
+    QCOMPARE(other.amount->text(), QString());
+}
+
+// The one half-written state the rules allow: a client's save advances `lasts` before its
+// insert, without a transaction. A lock cannot bring it about (the update is the first
+// write, so a lock that refuses the insert refuses the update first), so here the insert is
+// refused by a trigger. The counter stays advanced and its number is never given.
+void TestLockedDatabase::counterStaysAdvancedWhenTheInsertFails()
+{
+    startWindow(true);
+    if (QTest::currentTestFailed())
+        return;
+    QVERIFY(execStatement(QStringLiteral("CREATE TRIGGER refuse BEFORE INSERT ON cap "
+                                         "BEGIN SELECT RAISE(ABORT, 'no room for parties'); END")));
+    const PartiesPage &parties = m_app->partiesPage();
+    const QStringList values{ QStringLiteral("87654321X"), QStringLiteral("Talleres Níjar"),
+        QStringLiteral("Calle Sol 3"), QStringLiteral("04100"), QStringLiteral("níjar"),
+        QStringLiteral("almería"), QStringLiteral("España") };
+    parties.type->setCurrentIndex(0);
+    for (std::size_t i = 0; i < parties.textFields().size(); ++i)
+        typeText(parties.textFields()[i], values.at(int(i)));
+    const QStringList formBefore = formState(parties.frame);
+    const QString saveConfirmation = QStringLiteral(
+        "information|Información|Está a punto de guardar estos datos, por favor,\nasegúrese de que son "
+        "correctos antes de continuar.");
+
+    m_responder->clear();
+    m_responder->answer(QStringLiteral("Guardar"));
+    QTest::mouseClick(parties.save, Qt::LeftButton);
+    QCOMPARE(describe(*m_responder),
+        (QStringList{
+            saveConfirmation, QStringLiteral("critical|Error|no room for parties Unable to fetch row") }));
+    QCOMPARE(formState(parties.frame), formBefore);
+    QCOMPARE(queryRows(QStringLiteral("SELECT lastc, lastp FROM lasts")),
+        (QList<QVariantList>{ { 43000002, 40000001 } }));
+    QCOMPARE(queryValue(QStringLiteral("SELECT COUNT(*) FROM cap")).toInt(), 2);
+    QCOMPARE(m_app->recordCount(), 2);
+
+    QVERIFY(execStatement(QStringLiteral("DROP TRIGGER refuse")));
+    m_responder->clear();
+    m_responder->answer(QStringLiteral("Guardar"));
+    QTest::mouseClick(parties.save, Qt::LeftButton);
+    QCOMPARE(describe(*m_responder),
+        (QStringList{ saveConfirmation,
+            QStringLiteral("information|Información|El usuario se ha guardado correctamente.") }));
+    QCOMPARE(queryRows(QStringLiteral("SELECT id, nif FROM cap WHERE type=0 ORDER BY auid")),
+        (QList<QVariantList>{
+            { 43000001, QStringLiteral("B04000001") }, { 43000003, QStringLiteral("87654321X") } }));
+    QCOMPARE(queryRows(QStringLiteral("SELECT lastc, lastp FROM lasts")),
+        (QList<QVariantList>{ { 43000003, 40000001 } }));
+}
+
+QTEST_MAIN(TestLockedDatabase)
+#include "test_locked_database.moc"
