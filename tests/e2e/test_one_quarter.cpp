@@ -209,11 +209,6 @@ private:
 void TestOneQuarter::initTestCase()
 {
     m_scratch = std::make_unique<ScratchDirectory>();
-    // The program reads its images from the working directory, as installed.
-    for (const char *image :
-        { "logo.png", "background.png", "Calendar-selection-day-icon.png", "search-icon.png" })
-        QVERIFY(QFile::copy(QStringLiteral(BRIVANA_BINARY_DIR "/") + QLatin1String(image),
-            m_scratch->filePath(QLatin1String(image))));
     m_responder = std::make_unique<BoxResponder>();
     m_server = std::make_unique<FakeTimeServer>();
     m_server->answerWith(noonOn(2026, 11, 20));

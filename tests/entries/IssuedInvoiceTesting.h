@@ -171,11 +171,6 @@ struct Fixture {
     // today false: the time server never answers.
     bool start(bool today = true)
     {
-        // The program reads its images from the working directory, as installed.
-        for (const char *image :
-            { "logo.png", "background.png", "Calendar-selection-day-icon.png", "search-icon.png" })
-            QFile::copy(QStringLiteral(BRIVANA_BINARY_DIR "/") + QLatin1String(image),
-                scratch.filePath(QLatin1String(image)));
         insertOwner();
         execStatement(QStringLiteral("INSERT INTO cap (type, id, nif, rs, dir, cp, pobl, prov, pais) VALUES "
                                      "(1, 40000001, 'B04000001', 'Cliente Uno', 'Calle Real 2', 4002, "

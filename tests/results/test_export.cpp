@@ -61,6 +61,8 @@ QStringList filesInWorkingDirectory()
 {
     QStringList files = QDir::current().entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot);
     files.removeAll(QStringLiteral("data.db"));
+    for (const QString &image : ScratchDirectory::imageNames())
+        files.removeAll(image);
     return files;
 }
 

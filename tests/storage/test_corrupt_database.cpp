@@ -46,8 +46,6 @@ QStringList describe(const QList<BoxResponder::Box> &boxes)
     return result;
 }
 
-const QStringList images{ QStringLiteral("Calendar-selection-day-icon.png"), QStringLiteral("background.png"),
-    QStringLiteral("logo.png"), QStringLiteral("search-icon.png") };
 
 QStringList driverErrors(int count)
 {
@@ -77,10 +75,6 @@ void TestCorruptDatabase::randomBytesAreReportedAndLeftAlone()
         QVERIFY(file.open(QIODevice::WriteOnly));
         QCOMPARE(file.write(garbage), qint64(garbage.size()));
     }
-
-    // The program reads its images from the working directory, as installed.
-    for (const QString &image : images)
-        QVERIFY(QFile::copy(QStringLiteral(BRIVANA_BINARY_DIR "/") + image, scratch.filePath(image)));
 
     // The constructor's boxes show before startApp returns.
     BoxResponder responder;
@@ -176,7 +170,7 @@ void TestCorruptDatabase::randomBytesAreReportedAndLeftAlone()
     // No journal, no export file: nothing but what was there.
     QStringList files = QDir(scratch.path()).entryList(QDir::Files | QDir::Hidden | QDir::System);
     files.sort();
-    QStringList expectedFiles = QStringList(images) << QStringLiteral("data.db");
+    QStringList expectedFiles = ScratchDirectory::imageNames() << QStringLiteral("data.db");
     expectedFiles.sort();
     QCOMPARE(files, expectedFiles);
 }

@@ -187,11 +187,6 @@ void TestLockedDatabase::startWindow(bool withOwner)
                                      "'almería', 'almería', 'España'), "
                                      "(1, 40000001, 'A04000002', 'Suministros Norte', 'Calle Sol 3', "
                                      "4100, 'níjar', 'almería', 'España')")));
-    // The program reads its images from the working directory, as installed.
-    for (const char *image :
-        { "logo.png", "background.png", "Calendar-selection-day-icon.png", "search-icon.png" })
-        QVERIFY(QFile::copy(QStringLiteral(BRIVANA_BINARY_DIR "/") + QLatin1String(image),
-            m_scratch->filePath(QLatin1String(image))));
     m_server->answerWith(noonOn(2016, 5, 15));
     m_app = startApp(*m_server);
     QTRY_VERIFY(m_app->today().isValid());

@@ -1,6 +1,7 @@
 #include "TestSupport.h"
 
 #include <QDir>
+#include <QFile>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -11,7 +12,15 @@
 ScratchDirectory::ScratchDirectory()
     : m_previous(QDir::currentPath())
 {
+    for (const QString &image : imageNames())
+        QFile::copy(QStringLiteral(BRIVANA_IMAGES_DIR "/") + image, m_dir.filePath(image));
     QDir::setCurrent(m_dir.path());
+}
+
+QStringList ScratchDirectory::imageNames()
+{
+    return { QStringLiteral("Calendar-selection-day-icon.png"), QStringLiteral("background.png"),
+        QStringLiteral("logo.png"), QStringLiteral("search-icon.png") };
 }
 
 ScratchDirectory::~ScratchDirectory()
@@ -19,7 +28,7 @@ ScratchDirectory::~ScratchDirectory()
     QDir::setCurrent(m_previous);
 }
 
-void typeText(QWidget* widget, const QString& text)
+void typeText(QWidget *widget, const QString &text)
 {
     for (const QChar character : text) {
         if (character.unicode() < 0x80) {
@@ -33,14 +42,14 @@ void typeText(QWidget* widget, const QString& text)
     }
 }
 
-void replaceText(QWidget* widget, const QString& text)
+void replaceText(QWidget *widget, const QString &text)
 {
     QTest::keyClick(widget, Qt::Key_A, Qt::ControlModifier);
     QTest::keyClick(widget, Qt::Key_Delete);
     typeText(widget, text);
 }
 
-std::unique_ptr<App> startApp(FakeTimeServer& server)
+std::unique_ptr<App> startApp(FakeTimeServer &server)
 {
     auto app = std::make_unique<App>(QStringLiteral("127.0.0.1"), server.port());
     return app;
@@ -56,7 +65,7 @@ const QString checkConnection = QStringLiteral("brivana-test-check");
 
 template <typename Work> auto withCheckConnection(Work work)
 {
-    decltype(work(std::declval<QSqlDatabase&>())) result {};
+    decltype(work(std::declval<QSqlDatabase &>())) result{};
     {
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), checkConnection);
         db.setDatabaseName(QDir::current().filePath(QStringLiteral("data.db")));
@@ -71,9 +80,9 @@ template <typename Work> auto withCheckConnection(Work work)
 }
 } // namespace
 
-QList<QVariantList> queryRows(const QString& statement)
+QList<QVariantList> queryRows(const QString &statement)
 {
-    return withCheckConnection([&](QSqlDatabase& db) {
+    return withCheckConnection([&](QSqlDatabase &db) {
         QList<QVariantList> rows;
         QSqlQuery query(db);
         if (!query.exec(statement)) {
@@ -90,15 +99,15 @@ QList<QVariantList> queryRows(const QString& statement)
     });
 }
 
-QVariant queryValue(const QString& statement)
+QVariant queryValue(const QString &statement)
 {
     const QList<QVariantList> rows = queryRows(statement);
     return rows.isEmpty() || rows.first().isEmpty() ? QVariant() : rows.first().first();
 }
 
-bool execStatement(const QString& statement)
+bool execStatement(const QString &statement)
 {
-    return withCheckConnection([&](QSqlDatabase& db) {
+    return withCheckConnection([&](QSqlDatabase &db) {
         QSqlQuery query(db);
         const bool ok = query.exec(statement);
         if (!ok)
@@ -107,9 +116,9 @@ bool execStatement(const QString& statement)
     });
 }
 
-void insertOwner(const QString& nif, const QString& name)
+void insertOwner(const QString &nif, const QString &name)
 {
-    for (const QString& statement : schemaStatements())
+    for (const QString &statement : schemaStatements())
         execStatement(statement);
     execStatement(
         QStringLiteral("INSERT INTO admin (nif, rs, dir, cp, pobl, prov, pais, tecn) VALUES ('%1', '%2', "
