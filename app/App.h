@@ -150,6 +150,8 @@ private:
     // Marks a field wrong (error true) or right and re-applies the window's style sheet
     // so that the mark shows.
     void markField(QWidget *field, bool error);
+    // Makes a field's look follow its properties (`error`, read-only) again.
+    void restyle(QWidget *field);
     // A field check that failed: a warning box titled "Error", then the mark and the focus.
     void refuseField(QWidget *field, const QString &message);
     // One field check: a field that passes loses an earlier mark; one that fails is refused.

@@ -241,7 +241,8 @@ void App::toggleEdit()
         form.nif->setReadOnly(true);
         form.name->setReadOnly(true);
         form.clear->hide();
-        setStyleSheet(styleSheet());
+        restyle(form.nif);
+        restyle(form.name);
         // Loaded last: a record that cannot be found leaves the mode again from inside
         // loadC, and nothing here may undo that.
         loadC(m_current);
@@ -256,7 +257,8 @@ void App::toggleEdit()
         form.name->setReadOnly(false);
         form.clear->show();
         clearPartyForm();
-        setStyleSheet(styleSheet());
+        restyle(form.nif);
+        restyle(form.name);
     }
 }
 

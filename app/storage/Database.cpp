@@ -1,8 +1,8 @@
 #include "Database.h"
 
-const QStringList& schemaStatements()
+const QStringList &schemaStatements()
 {
-    static const QStringList statements {
+    static const QStringList statements{
         QStringLiteral("CREATE TABLE IF NOT EXISTS `admin`(`id` INTEGER PRIMARY KEY AUTOINCREMENT,`nif` "
                        "VARCHAR(9) NOT NULL,`rs` VARCHAR(64) NOT NULL,`dir` VARCHAR(64) NOT NULL,`cp` "
                        "INT(11) NOT NULL,`pobl` VARCHAR(40) NOT NULL,`prov` VARCHAR(24) NOT NULL,`pais` "

@@ -20,8 +20,9 @@ void App::setUpDatabase()
     }
     {
         QSqlQuery query(m_db);
+        query.setForwardOnly(true);
         // Each statement stands alone: one that fails is reported and the next runs all the same.
-        for (const QString& statement : schemaStatements())
+        for (const QString &statement : schemaStatements())
             execOrReport(query, statement);
         if (execOrReport(query, QStringLiteral("SELECT * FROM lasts")) && !query.next())
             execOrReport(query, QStringLiteral("INSERT INTO lasts VALUES (43000000, 40000000)"));
@@ -41,7 +42,7 @@ bool App::openDatabase()
     return false;
 }
 
-bool App::execOrReport(QSqlQuery& query)
+bool App::execOrReport(QSqlQuery &query)
 {
     // A statement that could not be prepared (a locked or unreadable file) is not run:
     // running it would replace the driver's reason with "Parameter count mismatch".
@@ -51,7 +52,7 @@ bool App::execOrReport(QSqlQuery& query)
     return false;
 }
 
-bool App::execOrReport(QSqlQuery& query, const QString& statement)
+bool App::execOrReport(QSqlQuery &query, const QString &statement)
 {
     if (query.exec(statement))
         return true;
@@ -59,13 +60,16 @@ bool App::execOrReport(QSqlQuery& query, const QString& statement)
     return false;
 }
 
-void App::refillPartyList(QComboBox* list, int type)
+void App::refillPartyList(QComboBox *list, int type)
 {
     list->clear();
     QSqlQuery query(m_db);
+    query.setForwardOnly(true);
     if (execOrReport(query, QStringLiteral("SELECT rs FROM cap WHERE type=") + QString::number(type))) {
+        QStringList names;
         while (query.next())
-            list->addItem(query.value(0).toString());
+            names << query.value(0).toString();
+        list->addItems(names);
     }
     list->setCurrentIndex(-1);
 }

@@ -4,11 +4,22 @@
 
 #include "widgets/MessageBoxes.h"
 
+#include <QStyle>
+
 void App::markField(QWidget *field, bool error)
 {
     field->setProperty("error", error);
-    // Setting the sheet again makes the style re-read the property.
-    setStyleSheet(styleSheet());
+    restyle(field);
+}
+
+void App::restyle(QWidget *field)
+{
+    // Polishing the one field again makes the window's style sheet re-read its properties;
+    // setting the whole sheet again would re-style every widget, thousands of list items
+    // included.
+    field->style()->unpolish(field);
+    field->style()->polish(field);
+    field->update();
 }
 
 void App::refuseField(QWidget *field, const QString &message)

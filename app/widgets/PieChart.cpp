@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <cmath>
 
-PieChart::PieChart(QWidget* parent)
+PieChart::PieChart(QWidget *parent)
     : QWidget(parent)
 {
 }
@@ -33,7 +33,7 @@ PieChart::Slices PieChart::slicesFor(float blue, float red)
     return slices;
 }
 
-void PieChart::paintEvent(QPaintEvent*)
+void PieChart::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     const qreal side = width() - 10;

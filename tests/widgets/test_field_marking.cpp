@@ -1,0 +1,52 @@
+#include "TestSupport.h"
+
+#include <QComboBox>
+#include <QImage>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+// A field that fails a check must really show red, and white again once it passes: the
+// mark lives in a dynamic property that the window's style sheet reads.
+class TestFieldMarking final : public QObject {
+    Q_OBJECT
+
+private slots:
+    void markedFieldShowsRedUntilItPasses();
+};
+
+namespace {
+QColor middleColour(QWidget *field)
+{
+    const QImage image = field->grab().toImage();
+    return image.pixelColor(image.width() / 2, image.height() / 2);
+}
+} // namespace
+
+void TestFieldMarking::markedFieldShowsRedUntilItPasses()
+{
+    ScratchDirectory scratch;
+    insertOwner();
+    BoxResponder responder;
+    FakeTimeServer server;
+    server.answerWith(noonOn(2026, 3, 15));
+    auto app = startApp(server);
+    QTRY_VERIFY(app->today().isValid());
+    const OtherEntriesPage &page = app->otherEntriesPage();
+
+    QCOMPARE(middleColour(page.amount), QColor(Qt::white));
+    page.save->click();
+    QCOMPARE(responder.texts(), QStringList{ QStringLiteral("Este campo es obligatorio.") });
+    QCOMPARE(middleColour(page.amount), QColor(Qt::red));
+
+    // Typing alone does not unmark; the next check that passes does.
+    typeText(page.amount, QStringLiteral("12"));
+    QCOMPARE(middleColour(page.amount), QColor(Qt::red));
+    page.save->click();
+    QCOMPARE(responder.texts().last(), QStringLiteral("Debe seleccionar una cuenta contable."));
+    QCOMPARE(middleColour(page.amount), QColor(Qt::white));
+    QVERIFY(!QApplication::activeModalWidget());
+}
+
+QTEST_MAIN(TestFieldMarking)
+#include "test_field_marking.moc"
