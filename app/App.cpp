@@ -4,10 +4,12 @@
 #include "widgets/PieChart.h"
 #include "widgets/StyleSheet.h"
 
+#include <QApplication>
 #include <QCalendarWidget>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
+#include <QFont>
 #include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
@@ -16,7 +18,7 @@
 #include <QTabWidget>
 #include <QUdpSocket>
 
-App::App(const QString& timeServerHost, quint16 timeServerPort)
+App::App(const QString &timeServerHost, quint16 timeServerPort)
     : QMainWindow(nullptr)
     , m_timeServerHost(timeServerHost)
     , m_timeServerPort(timeServerPort)
@@ -24,6 +26,11 @@ App::App(const QString& timeServerHost, quint16 timeServerPort)
     setWindowTitle(QStringLiteral("Brivana"));
     setWindowIcon(QIcon(QStringLiteral("logo.png")));
     setFixedSize(800, 480);
+    // The pages place their widgets at fixed pixel positions laid out for an 8-point
+    // interface font; a larger desktop default would make labels run into their fields.
+    QFont interfaceFont = QApplication::font();
+    interfaceFont.setPointSize(8);
+    QApplication::setFont(interfaceFont);
     setStyleSheet(windowStyleSheet());
 
     // The time-server lookup starts before the database is opened; the request goes
@@ -85,30 +92,30 @@ void App::installCentralWidget()
 
 void App::hideStartHiddenWidgets()
 {
-    for (QWidget* widget : { static_cast<QWidget*>(m_parties.previous), static_cast<QWidget*>(m_parties.next),
-             static_cast<QWidget*>(m_parties.search) })
+    for (QWidget *widget : { static_cast<QWidget *>(m_parties.previous),
+             static_cast<QWidget *>(m_parties.next), static_cast<QWidget *>(m_parties.search) })
         widget->hide();
 
     const auto hideOptions = [](std::initializer_list<OptionBox> options) {
-        for (const OptionBox& option : options) {
+        for (const OptionBox &option : options) {
             option.box->hide();
             option.label->hide();
         }
     };
-    const auto hideWithholding = [](const WithholdingLine& line) {
-        for (QWidget* widget : { static_cast<QWidget*>(line.base), static_cast<QWidget*>(line.percentage),
-                 static_cast<QWidget*>(line.quota), static_cast<QWidget*>(line.baseHeading),
-                 static_cast<QWidget*>(line.percentageHeading), static_cast<QWidget*>(line.quotaHeading) })
+    const auto hideWithholding = [](const WithholdingLine &line) {
+        for (QWidget *widget : { static_cast<QWidget *>(line.base), static_cast<QWidget *>(line.percentage),
+                 static_cast<QWidget *>(line.quota), static_cast<QWidget *>(line.baseHeading),
+                 static_cast<QWidget *>(line.percentageHeading), static_cast<QWidget *>(line.quotaHeading) })
             widget->hide();
     };
 
     hideOptions({ m_issued.retail, m_issued.surcharge, m_issued.reverseCharge, m_issued.cashBasis,
         m_issued.withholding, m_issued.rental, m_issued.professionals });
-    for (QWidget* heading : { m_issued.baseHeading, m_issued.rateHeading, m_issued.quotaHeading,
+    for (QWidget *heading : { m_issued.baseHeading, m_issued.rateHeading, m_issued.quotaHeading,
              m_issued.surchargeRateHeading, m_issued.surchargeQuotaHeading })
         heading->hide();
-    for (const IssuedQuotaLine& line : m_issued.lines)
-        for (QWidget* field : { line.base, line.rate, line.quota, line.surchargeRate, line.surchargeQuota })
+    for (const IssuedQuotaLine &line : m_issued.lines)
+        for (QWidget *field : { line.base, line.rate, line.quota, line.surchargeRate, line.surchargeQuota })
             field->hide();
     hideWithholding(m_issued.withholdingLine);
     m_issued.accountLabel->hide();
@@ -116,11 +123,11 @@ void App::hideStartHiddenWidgets()
 
     hideOptions({ m_received.investments, m_received.retail, m_received.reverseCharge, m_received.cashBasis,
         m_received.withholding, m_received.rental, m_received.professionals });
-    for (QWidget* heading : { m_received.baseHeading, m_received.rateHeading, m_received.quotaHeading,
+    for (QWidget *heading : { m_received.baseHeading, m_received.rateHeading, m_received.quotaHeading,
              m_received.blankHeading1, m_received.blankHeading2 })
         heading->hide();
-    for (const ReceivedQuotaLine& line : m_received.lines)
-        for (QWidget* field : { line.base, line.rate, line.quota, line.fourth, line.fifth })
+    for (const ReceivedQuotaLine &line : m_received.lines)
+        for (QWidget *field : { line.base, line.rate, line.quota, line.fourth, line.fifth })
             field->hide();
     hideWithholding(m_received.withholdingLine);
     m_received.accountLabel->hide();
@@ -132,7 +139,7 @@ void App::setTabOrder()
     QWidget::setTabOrder(m_issued.client, m_issued.series);
     QWidget::setTabOrder(m_issued.series, m_issued.number);
     QWidget::setTabOrder(m_issued.number, m_dates[0].edit);
-    for (const IssuedQuotaLine& line : m_issued.lines) {
+    for (const IssuedQuotaLine &line : m_issued.lines) {
         QWidget::setTabOrder(line.quota, line.surchargeRate);
         QWidget::setTabOrder(line.surchargeRate, line.surchargeQuota);
     }
@@ -165,7 +172,7 @@ void App::connectSignals()
     connect(m_helpButtons[4], &QPushButton::clicked, this, &App::Help5);
     connect(m_helpButtons[5], &QPushButton::clicked, this, &App::Help6);
     connect(m_parties.nif, &QLineEdit::textChanged, this, &App::CheckNif0);
-    for (const IssuedQuotaLine& line : m_issued.lines)
+    for (const IssuedQuotaLine &line : m_issued.lines)
         connect(line.surchargeRate, &QLineEdit::textChanged, this, &App::calcRE);
     connect(m_received.withholdingLine.base, &QLineEdit::textChanged, this, &App::calcRet1);
     connect(m_received.withholdingLine.percentage, &QLineEdit::textChanged, this, &App::calcRet1);
@@ -173,16 +180,16 @@ void App::connectSignals()
     connect(m_results.charged, &QLineEdit::textChanged, this, &App::updatePie);
     connect(m_results.compensation, &QLineEdit::textChanged, this, &App::compensar);
     connect(m_registration.nif, &QLineEdit::textChanged, this, &App::CheckNif1);
-    for (const IssuedQuotaLine& line : m_issued.lines)
-        for (QLineEdit* field : { line.base, line.rate, line.quota })
+    for (const IssuedQuotaLine &line : m_issued.lines)
+        for (QLineEdit *field : { line.base, line.rate, line.quota })
             connect(field, &QLineEdit::textChanged, this, &App::IVA0);
     connect(m_issued.withholdingLine.base, &QLineEdit::textChanged, this, &App::calcRet0);
     connect(m_issued.withholdingLine.percentage, &QLineEdit::textChanged, this, &App::calcRet0);
     connect(m_parties.searchNif, &QLineEdit::textChanged, this, &App::SearchNif0);
     connect(m_issued.search.number, &QLineEdit::returnPressed, this, &App::SearchNfe);
     connect(m_received.search.number, &QLineEdit::returnPressed, this, &App::SearchNfr);
-    for (const ReceivedQuotaLine& line : m_received.lines)
-        for (QLineEdit* field : { line.base, line.rate, line.quota, line.fourth, line.fifth })
+    for (const ReceivedQuotaLine &line : m_received.lines)
+        for (QLineEdit *field : { line.base, line.rate, line.quota, line.fourth, line.fifth })
             connect(field, &QLineEdit::textChanged, this, &App::IVA1);
     connect(m_issued.type, &QComboBox::currentIndexChanged, this, &App::tf0);
     connect(m_issued.account, &QComboBox::currentIndexChanged, this, &App::cc0);
@@ -207,7 +214,7 @@ void App::connectSignals()
     connect(m_received.withholding.box, &QCheckBox::stateChanged, this, &App::ret1);
     connect(m_received.rental.box, &QCheckBox::stateChanged, this, &App::alq1);
     connect(m_received.professionals.box, &QCheckBox::stateChanged, this, &App::pyo1);
-    for (const DateField& field : m_dates) {
+    for (const DateField &field : m_dates) {
         connect(field.calendar, &QCalendarWidget::selectionChanged, field.calendarMenu, &QMenu::close);
         connect(field.calendar, &QCalendarWidget::clicked, field.edit, &QDateEdit::setDate);
     }

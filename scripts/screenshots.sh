@@ -214,9 +214,9 @@ INSERT INTO ogei (fecha, importe, ctc) VALUES
 SQL
 
 # Second run: the owner exists, so the six tabs show. The tab titles sit in one row at
-# the top of the window; these are the centres of the six titles in Debian's default font.
+# the top of the window; these are the centres of the six titles in the window's 8-point font.
 start_program
-tab_x=(90 232 348 481 607 726)
+tab_x=(82 213 320 443 559 669)
 tab_y=12
 show_tab()
 {

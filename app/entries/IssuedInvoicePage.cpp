@@ -13,7 +13,7 @@
 
 void App::buildIssuedPage()
 {
-    PageBuilder page(QStringLiteral("issued"));
+    PageBuilder page(QStringLiteral("issued"), this);
     IssuedPage &form = m_issued;
     form.frame = page.page();
 

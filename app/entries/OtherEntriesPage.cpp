@@ -12,7 +12,7 @@
 
 void App::buildOtherEntriesPage()
 {
-    PageBuilder page(QStringLiteral("other"));
+    PageBuilder page(QStringLiteral("other"), this);
     OtherEntriesPage &form = m_other;
     form.frame = page.page();
 

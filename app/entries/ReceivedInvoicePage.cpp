@@ -14,7 +14,7 @@
 
 void App::buildReceivedPage()
 {
-    PageBuilder page(QStringLiteral("received"));
+    PageBuilder page(QStringLiteral("received"), this);
     ReceivedPage &form = m_received;
     form.frame = page.page();
 

@@ -22,7 +22,7 @@ const QString nifPattern = QStringLiteral("[A-Za-z0-9]{1}\\d{7}[A-Za-z0-9]{1}");
 
 void App::buildPartiesPage()
 {
-    PageBuilder page(QStringLiteral("parties"));
+    PageBuilder page(QStringLiteral("parties"), this);
     PartiesPage& form = m_parties;
     form.frame = page.page();
 

@@ -11,7 +11,7 @@
 
 void App::buildRegistrationPage()
 {
-    PageBuilder page(QStringLiteral("registration"));
+    PageBuilder page(QStringLiteral("registration"), this);
     RegistrationPage& form = m_registration;
     form.frame = page.page();
 

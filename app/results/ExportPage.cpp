@@ -12,7 +12,7 @@
 
 void App::buildExportPage()
 {
-    PageBuilder page(QStringLiteral("export"));
+    PageBuilder page(QStringLiteral("export"), this);
     ExportPage& form = m_export;
     form.frame = page.page();
 

@@ -12,7 +12,7 @@
 
 void App::buildResultsPage()
 {
-    PageBuilder page(QStringLiteral("results"));
+    PageBuilder page(QStringLiteral("results"), this);
     ResultsPage& form = m_results;
     form.frame = page.page();
     const QSize fieldSize(80, 20);

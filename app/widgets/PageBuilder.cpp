@@ -12,8 +12,8 @@
 #include <QRegularExpressionValidator>
 #include <QVBoxLayout>
 
-PageBuilder::PageBuilder(const QString &name)
-    : m_page(new QFrame)
+PageBuilder::PageBuilder(const QString &name, QWidget *window)
+    : m_page(new QFrame(window))
     , m_layout(new QVBoxLayout(m_page))
 {
     m_page->setObjectName(name);
