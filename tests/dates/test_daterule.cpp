@@ -1,8 +1,8 @@
 // The rule of the three "Fecha" fields: only days of today's quarter, up to today.
 
-#include "TestSupport.h"
+#include "ProgramBoxes.h"
+#include "WindowFixture.h"
 
-#include <QApplication>
 #include <QCalendarWidget>
 #include <QDateEdit>
 #include <QMenu>
@@ -14,18 +14,8 @@
 
 namespace {
 
-const QString afterToday = QStringLiteral("2|Información|La fecha introducida es posterior a la actual");
-const QString earlierQuarter = QStringLiteral("2|Información|trimestre error");
 const QDate today(2015, 5, 15);
-const QStringList fieldNames{ QStringLiteral("issued"), QStringLiteral("received"), QStringLiteral("other") };
-
-QStringList describe(const QList<BoxResponder::Box> &boxes)
-{
-    QStringList result;
-    for (const BoxResponder::Box &box : boxes)
-        result << QStringLiteral("%1|%2|%3").arg(int(box.icon)).arg(box.title, box.text);
-    return result;
-}
+const char *const fieldNames[] = { "issued", "received", "other" };
 
 QString day(const QDate &date)
 {
@@ -33,8 +23,7 @@ QString day(const QDate &date)
 }
 
 // One entry per date the field takes, with the number of boxes shown by then. The rule
-// runs before the log, so a date the rule puts back is logged before the date that
-// set the rule off.
+// runs before the log, so a date the rule puts back is logged before the date that set it off.
 QString logEntry(const QDate &date, int boxes)
 {
     return QStringLiteral("%1 with %2 boxes shown").arg(day(date)).arg(boxes);
@@ -44,14 +33,6 @@ void logDates(QDateEdit *field, QStringList &log, const BoxResponder &responder)
 {
     QObject::connect(field, &QDateEdit::dateChanged, field,
         [&log, &responder](const QDate &date) { log << logEntry(date, int(responder.boxes().size())); });
-}
-
-QList<QDate> fieldDates(const App &app)
-{
-    QList<QDate> dates;
-    for (const DateField &field : app.dateFields())
-        dates << field.edit->date();
-    return dates;
 }
 
 // Clicks a day of the month the calendar shows. Days of the neighbouring months fill the
@@ -85,8 +66,8 @@ class TestDateRule final : public QObject {
 private slots:
     void ruleWithTodayKnown_data();
     void ruleWithTodayKnown();
-    void dateBeforeTodayIsKnown_data();
-    void dateBeforeTodayIsKnown();
+    void anyDateIsAfterAnUnknownToday_data();
+    void anyDateIsAfterAnUnknownToday();
     void dateChosenInCalendar_data();
     void dateChosenInCalendar();
 };
@@ -102,22 +83,22 @@ void TestDateRule::ruleWithTodayKnown_data()
 
     const QDate quarterStart(2015, 4, 1);
     for (int field = 0; field < 3; ++field) {
-        const auto row = [&](const char *name, const QDate &from, const QDate &entered, const QDate &kept,
+        const auto row = [&](const QDate &from, const QDate &entered, const QDate &kept,
                              const QStringList &log, const QStringList &boxes) {
-            QTest::addRow("%s: %s", qPrintable(fieldNames[field]), name)
+            QTest::addRow("%s: %s", fieldNames[field], qPrintable(day(entered)))
                 << field << from << entered << kept << log << boxes;
         };
-        // After today: the box first, then the field goes back to today.
-        for (const QDate &later : { QDate(2015, 5, 20), QDate(2015, 5, 16), QDate(2016, 5, 15) })
-            row(qPrintable(day(later)), today, later, today, { logEntry(today, 1), logEntry(later, 1) },
-                { afterToday });
-        // An earlier quarter: the field goes to the quarter's first day first, then the box.
-        for (const QDate &earlier : { QDate(2015, 3, 31), QDate(2014, 5, 15), QDate(2015, 1, 1) })
-            row(qPrintable(day(earlier)), today, earlier, quarterStart,
-                { logEntry(quarterStart, 0), logEntry(earlier, 1) }, { earlierQuarter });
+        // After today, in this year or the next: the box first, then the field goes back to today.
+        for (const QDate &later : { QDate(2015, 5, 16), QDate(2016, 5, 15) })
+            row(today, later, today, { logEntry(today, 1), logEntry(later, 1) }, { box::afterToday });
+        // An earlier quarter, of this year or the last: the field goes to the quarter's first
+        // day first, then the box.
+        for (const QDate &earlier : { QDate(2015, 3, 31), QDate(2014, 5, 15) })
+            row(today, earlier, quarterStart, { logEntry(quarterStart, 0), logEntry(earlier, 1) },
+                { box::earlierQuarter });
         // The bounds of what the field takes pass silently.
-        row("first day of the quarter", today, quarterStart, quarterStart, { logEntry(quarterStart, 0) }, {});
-        row("today", quarterStart, today, today, { logEntry(today, 0) }, {});
+        row(today, quarterStart, quarterStart, { logEntry(quarterStart, 0) }, {});
+        row(quarterStart, today, today, { logEntry(today, 0) }, {});
     }
 }
 
@@ -127,69 +108,53 @@ void TestDateRule::ruleWithTodayKnown()
     QFETCH(QDate, from);
     QFETCH(QDate, entered);
     QFETCH(QDate, kept);
-    QFETCH(QStringList, log);
-    QFETCH(QStringList, boxes);
 
-    ScratchDirectory scratch;
-    BoxResponder responder;
-    FakeTimeServer server;
-    server.answerWith(noonOn(2015, 5, 15));
-    auto app = startApp(server);
-    QTRY_VERIFY(app->today().isValid());
-    QDateEdit *edit = app->dateFields()[size_t(field)].edit;
+    WindowFixture window;
+    QVERIFY(window.startOn(today));
+    QDateEdit *edit = window.app->dateFields()[size_t(field)].edit;
     edit->setDate(from);
-    QVERIFY(responder.boxes().isEmpty());
+    QCOMPARE(window.takeBoxes(), QStringList());
 
-    QStringList seen;
-    logDates(edit, seen, responder);
+    QStringList log;
+    logDates(edit, log, window.responder);
     edit->setDate(entered);
 
     QCOMPARE(edit->date(), kept);
     QCOMPARE(edit->text(), day(kept));
-    QCOMPARE(seen, log);
-    QCOMPARE(describe(responder.boxes()), boxes);
+    QTEST(log, "log");
+    QTEST(window.takeBoxes(), "boxes");
     QList<QDate> expected{ today, today, today };
     expected[field] = kept;
-    QCOMPARE(fieldDates(*app), expected);
-    QVERIFY(!QApplication::activeModalWidget());
+    QCOMPARE(fieldDates(*window.app), expected);
 }
 
-void TestDateRule::dateBeforeTodayIsKnown_data()
+void TestDateRule::anyDateIsAfterAnUnknownToday_data()
 {
     QTest::addColumn<int>("field");
-    QTest::addColumn<QDate>("entered");
-
-    for (int field = 0; field < 3; ++field) {
-        QTest::addRow("%s: 3 March 2015", qPrintable(fieldNames[field])) << field << QDate(2015, 3, 3);
-        QTest::addRow("%s: 31 December 1999", qPrintable(fieldNames[field])) << field << QDate(1999, 12, 31);
-    }
+    for (int field = 0; field < 3; ++field)
+        QTest::addRow("%s", fieldNames[field]) << field;
 }
 
-void TestDateRule::dateBeforeTodayIsKnown()
+void TestDateRule::anyDateIsAfterAnUnknownToday()
 {
     QFETCH(int, field);
-    QFETCH(QDate, entered);
+    WindowFixture window;
+    QVERIFY(window.startWithoutToday());
+    QDateEdit *edit = window.app->dateFields()[size_t(field)].edit;
 
-    ScratchDirectory scratch;
-    BoxResponder responder;
-    FakeTimeServer server;
-    server.stayQuiet();
-    auto app = startApp(server);
-    QTRY_COMPARE(server.requestCount(), 1);
-    QDateEdit *edit = app->dateFields()[size_t(field)].edit;
-
-    QStringList seen;
-    logDates(edit, seen, responder);
+    QStringList log;
+    logDates(edit, log, window.responder);
+    // Even a day before the fields' first date: the field keeps what it is given.
+    const QDate entered(1999, 12, 31);
     edit->setDate(entered);
 
-    // Every day counts as after an unknown today, and the field keeps what it shows.
-    QCOMPARE(describe(responder.boxes()), QStringList{ afterToday });
-    QCOMPARE(seen, QStringList{ logEntry(entered, 1) });
-    QList<QDate> expected{ QDate(2000, 1, 1), QDate(2000, 1, 1), QDate(2000, 1, 1) };
+    QCOMPARE(window.takeBoxes(), QStringList{ box::afterToday });
+    QCOMPARE(log, QStringList{ logEntry(entered, 1) });
+    QCOMPARE(edit->text(), QStringLiteral("31/12/1999"));
+    QList<QDate> expected(3, QDate(2000, 1, 1));
     expected[field] = entered;
-    QCOMPARE(fieldDates(*app), expected);
-    QVERIFY(app->today().isNull());
-    QVERIFY(!QApplication::activeModalWidget());
+    QCOMPARE(fieldDates(*window.app), expected);
+    QVERIFY(window.app->today().isNull());
 }
 
 void TestDateRule::dateChosenInCalendar_data()
@@ -201,13 +166,12 @@ void TestDateRule::dateChosenInCalendar_data()
     QTest::addColumn<QStringList>("boxes");
 
     for (int field = 0; field < 3; ++field) {
-        const QString name = fieldNames[field];
-        QTest::addRow("%s: 4 May 2015", qPrintable(name))
+        QTest::addRow("%s: 4 May 2015", fieldNames[field])
             << field << 5 << 4 << QDate(2015, 5, 4) << QStringList();
-        QTest::addRow("%s: 26 May 2015", qPrintable(name))
-            << field << 5 << 26 << today << QStringList{ afterToday };
-        QTest::addRow("%s: 31 March 2015", qPrintable(name))
-            << field << 3 << 31 << QDate(2015, 4, 1) << QStringList{ earlierQuarter };
+        QTest::addRow("%s: 26 May 2015", fieldNames[field])
+            << field << 5 << 26 << today << QStringList{ box::afterToday };
+        QTest::addRow("%s: 31 March 2015", fieldNames[field])
+            << field << 3 << 31 << QDate(2015, 4, 1) << QStringList{ box::earlierQuarter };
     }
 }
 
@@ -216,19 +180,14 @@ void TestDateRule::dateChosenInCalendar()
     QFETCH(int, field);
     QFETCH(int, month);
     QFETCH(int, dayOfMonth);
-    QFETCH(QDate, kept);
-    QFETCH(QStringList, boxes);
 
-    ScratchDirectory scratch;
+    WindowFixture window;
     insertOwner();
-    BoxResponder responder;
-    FakeTimeServer server;
-    server.answerWith(noonOn(2015, 5, 15));
-    auto app = startApp(server);
-    QTRY_VERIFY(app->today().isValid());
-    QCOMPARE(app->centralWidget(), app->tabs());
-    app->tabs()->setCurrentIndex(field + 1);
-    const DateField &date = app->dateFields()[size_t(field)];
+    QVERIFY(window.startOn(today));
+    App &app = *window.app;
+    QCOMPARE(app.centralWidget(), app.tabs());
+    app.tabs()->setCurrentIndex(field + 1);
+    const DateField &date = app.dateFields()[size_t(field)];
     QVERIFY(date.calendarButton->isVisible());
     date.calendar->setCurrentPage(2015, month);
 
@@ -253,9 +212,8 @@ void TestDateRule::dateChosenInCalendar()
 
     QVERIFY(openWhenClicked);
     QVERIFY(closedByChoice);
-    QCOMPARE(date.edit->date(), kept);
-    QCOMPARE(describe(responder.boxes()), boxes);
-    QVERIFY(!QApplication::activeModalWidget());
+    QTEST(date.edit->date(), "kept");
+    QTEST(window.takeBoxes(), "boxes");
 }
 
 QTEST_MAIN(TestDateRule)

@@ -1,9 +1,8 @@
 // Today's date from the time server: the one request, the replies that set today, the
 // replies that are ignored, and what the first reply initialises.
 
-#include "TestSupport.h"
+#include "WindowFixture.h"
 
-#include <QApplication>
 #include <QComboBox>
 #include <QDateEdit>
 #include <QNetworkDatagram>
@@ -30,42 +29,49 @@ public:
     }
 };
 
-// A time server that the test drives by hand: it takes the window's request, then sends
-// whatever the test chooses, as often as it likes.
-class ScriptedServer {
+// A window whose time server the test drives by hand: the server takes the window's
+// request, then sends whatever the test chooses, as often as it likes.
+class ScriptedWindow {
 public:
-    explicit ScriptedServer(const QHostAddress &address = QHostAddress(QHostAddress::LocalHost))
+    ScratchDirectory scratch;
+    BoxResponder responder;
+    std::unique_ptr<App> app;
+
+    // Starts the window against host, with the server listening on address; true once the
+    // request came.
+    bool start(const QString &host = QStringLiteral("127.0.0.1"),
+        const QHostAddress &address = QHostAddress(QHostAddress::LocalHost))
     {
         m_socket.bind(address, 0);
+        app = std::make_unique<App>(host, m_socket.localPort());
+        return QTest::qWaitFor([this] { return !requests().isEmpty(); });
     }
-    quint16 port() const { return m_socket.localPort(); }
 
-    bool takeRequest()
-    {
-        if (!m_socket.hasPendingDatagrams())
-            return false;
-        const QNetworkDatagram request = m_socket.receiveDatagram();
-        m_peer = request.senderAddress();
-        m_peerPort = quint16(request.senderPort());
-        m_requests << request.data();
-        return true;
-    }
-    // Every request received so far, including any still waiting in the socket.
+    // Every request received so far.
     const QList<QByteArray> &requests()
     {
-        while (takeRequest()) { }
+        while (m_socket.hasPendingDatagrams()) {
+            const QNetworkDatagram request = m_socket.receiveDatagram();
+            m_peer = request.senderAddress();
+            m_peerPort = quint16(request.senderPort());
+            m_requests << request.data();
+        }
         return m_requests;
     }
 
     // Sends a reply and waits until the window has handled it.
-    bool deliver(App &app, const QByteArray &reply)
+    bool deliver(const QByteArray &reply)
     {
-        auto *socket = app.findChild<QUdpSocket *>();
+        auto *socket = app->findChild<QUdpSocket *>();
         if (!socket)
             return false;
         QSignalSpy handled(socket, &QUdpSocket::readyRead);
         m_socket.writeDatagram(reply, m_peer, m_peerPort);
         return handled.wait(5000);
+    }
+    bool deliver(const QDateTime &moment)
+    {
+        return deliver(FakeTimeServer::replyWithSeconds(FakeTimeServer::ntpSeconds(moment)));
     }
 
 private:
@@ -90,36 +96,24 @@ QByteArray bigEndian(quint32 value)
     return bytes;
 }
 
-QList<QDate> fieldDates(const App &app)
-{
-    QList<QDate> dates;
-    for (const DateField &field : app.dateFields())
-        dates << field.edit->date();
-    return dates;
-}
-
-QStringList items(const QComboBox *list)
-{
-    QStringList result;
-    for (int i = 0; i < list->count(); ++i)
-        result << list->itemText(i);
-    return result;
-}
-
-QStringList yearsUpTo(int last)
-{
-    QStringList years;
-    for (int year = 2014; year <= last; ++year)
-        years << QString::number(year);
-    return years;
-}
-
 QDateTime utc(int year, int month, int day, int hour, int minute, int second = 0)
 {
     return QDateTime(QDate(year, month, day), QTime(hour, minute, second), Qt::UTC);
 }
 
-const QDate qtInitialDate(2000, 1, 1);
+// What the first reply sets: the three dates, and the "Año" list from 2014 to today's year
+// with no year chosen.
+void compareDatesAndYears(const App &app, const QList<QDate> &dates, int lastYear)
+{
+    QCOMPARE(fieldDates(app), dates);
+    QStringList years;
+    for (int year = 2014; year <= lastYear; ++year)
+        years << QString::number(year);
+    QCOMPARE(itemsOf(app.resultsPage().year), years);
+    QCOMPARE(app.resultsPage().year->currentIndex(), -1);
+}
+
+const QList<QDate> qtInitialDates(3, QDate(2000, 1, 1));
 
 } // namespace
 
@@ -143,45 +137,40 @@ void TestTimeServer::firstReplySetsTodayDatesAndYears_data()
 {
     QTest::addColumn<quint32>("seconds");
     QTest::addColumn<QDateTime>("today");
-    QTest::addColumn<QStringList>("years");
+    QTest::addColumn<int>("lastYear");
 
-    const auto row = [](const char *name, const QDateTime &moment, const QStringList &years) {
-        QTest::newRow(name) << FakeTimeServer::ntpSeconds(moment) << moment << years;
+    const auto row = [](const char *name, const QDateTime &moment, int lastYear) {
+        QTest::newRow(name) << FakeTimeServer::ntpSeconds(moment) << moment << lastYear;
     };
-    row("2013", utc(2013, 6, 15, 12, 0), {});
-    row("last second of 2013", utc(2013, 12, 31, 23, 59, 59), {});
-    row("first second of 2014", utc(2014, 1, 1, 0, 0), yearsUpTo(2014));
-    row("2015", utc(2015, 5, 15, 12, 0), yearsUpTo(2015));
-    row("2016", utc(2016, 5, 15, 12, 0), yearsUpTo(2016));
+    // Before 2014 the list stays empty.
+    row("2013", utc(2013, 6, 15, 12, 0), 2013);
+    row("last second of 2013", utc(2013, 12, 31, 23, 59, 59), 2013);
+    row("first second of 2014", utc(2014, 1, 1, 0, 0), 2014);
+    row("2015", utc(2015, 5, 15, 12, 0), 2015);
+    row("2016", utc(2016, 5, 15, 12, 0), 2016);
     QTest::newRow("1 December 2014 (3,626,380,800 seconds)")
-        << quint32(3626380800u) << utc(2014, 12, 1, 0, 0) << yearsUpTo(2014);
+        << quint32(3626380800u) << utc(2014, 12, 1, 0, 0) << 2014;
     // Seconds below the 1900-1970 offset wrap round in unsigned 32-bit arithmetic.
-    QTest::newRow("seconds 1 wrap into 2036") << quint32(1) << utc(2036, 2, 7, 6, 28, 17) << yearsUpTo(2036);
+    QTest::newRow("seconds 1 wrap into 2036") << quint32(1) << utc(2036, 2, 7, 6, 28, 17) << 2036;
 }
 
 void TestTimeServer::firstReplySetsTodayDatesAndYears()
 {
     QFETCH(quint32, seconds);
     QFETCH(QDateTime, today);
-    QFETCH(QStringList, years);
+    QFETCH(int, lastYear);
 
-    ScratchDirectory scratch;
-    BoxResponder responder;
-    FakeTimeServer server;
-    server.answerWithSeconds(seconds);
-    auto app = startApp(server);
-    QTRY_VERIFY(app->today().isValid());
+    WindowFixture window;
+    window.server.answerWithSeconds(seconds);
+    window.app = startApp(window.server);
+    QTRY_VERIFY(window.app->today().isValid());
 
-    QCOMPARE(server.requestCount(), 1);
-    QCOMPARE(server.lastRequest(), expectedRequest());
-    QCOMPARE(app->today(), today);
-    QCOMPARE(app->today().timeSpec(), Qt::LocalTime);
-    const QDate date = today.date();
-    QCOMPARE(fieldDates(*app), (QList<QDate>{ date, date, date }));
-    QCOMPARE(items(app->resultsPage().year), years);
-    QCOMPARE(app->resultsPage().year->currentIndex(), -1);
-    QVERIFY(responder.boxes().isEmpty());
-    QVERIFY(!QApplication::activeModalWidget());
+    QCOMPARE(window.server.requestCount(), 1);
+    QCOMPARE(window.server.lastRequest(), expectedRequest());
+    QCOMPARE(window.app->today(), today);
+    QCOMPARE(window.app->today().timeSpec(), Qt::LocalTime);
+    compareDatesAndYears(*window.app, QList<QDate>(3, today.date()), lastYear);
+    QCOMPARE(window.takeBoxes(), QStringList());
 }
 
 void TestTimeServer::todayIsLocalTime_data()
@@ -199,39 +188,29 @@ void TestTimeServer::todayIsLocalTime()
 {
     QFETCH(quint32, seconds);
     QFETCH(QDate, date);
-    QFETCH(QTime, time);
 
     const TimeZone centralEurope("CET-1");
-    ScratchDirectory scratch;
-    BoxResponder responder;
-    FakeTimeServer server;
-    server.answerWithSeconds(seconds);
-    auto app = startApp(server);
-    QTRY_VERIFY(app->today().isValid());
+    WindowFixture window;
+    window.server.answerWithSeconds(seconds);
+    window.app = startApp(window.server);
+    QTRY_VERIFY(window.app->today().isValid());
 
-    QCOMPARE(app->today().date(), date);
-    QCOMPARE(app->today().time(), time);
-    QCOMPARE(app->today().toSecsSinceEpoch(), qint64(seconds) - 2208988800LL);
-    QCOMPARE(fieldDates(*app), (QList<QDate>{ date, date, date }));
-    QCOMPARE(items(app->resultsPage().year), yearsUpTo(2014));
-    QCOMPARE(app->resultsPage().year->currentIndex(), -1);
-    QVERIFY(responder.boxes().isEmpty());
+    QCOMPARE(window.app->today().date(), date);
+    QTEST(window.app->today().time(), "time");
+    QCOMPARE(window.app->today().toSecsSinceEpoch(), qint64(seconds) - 2208988800LL);
+    compareDatesAndYears(*window.app, QList<QDate>(3, date), 2014);
+    QCOMPARE(window.takeBoxes(), QStringList());
 }
 
 void TestTimeServer::silentServerLeavesTodayUnknown()
 {
-    ScratchDirectory scratch;
-    BoxResponder responder;
-    FakeTimeServer server;
-    server.stayQuiet();
-    auto app = startApp(server);
-    QTRY_COMPARE(server.requestCount(), 1);
+    WindowFixture window;
+    QVERIFY(window.startWithoutToday());
 
-    QCOMPARE(server.lastRequest(), expectedRequest());
-    QVERIFY(app->today().isNull());
-    QCOMPARE(fieldDates(*app), (QList<QDate>{ qtInitialDate, qtInitialDate, qtInitialDate }));
-    QCOMPARE(app->resultsPage().year->count(), 0);
-    QVERIFY(responder.boxes().isEmpty());
+    QCOMPARE(window.server.lastRequest(), expectedRequest());
+    QVERIFY(window.app->today().isNull());
+    compareDatesAndYears(*window.app, qtInitialDates, 2013);
+    QCOMPARE(window.takeBoxes(), QStringList());
 }
 
 void TestTimeServer::unusableReplyIsIgnored_data()
@@ -254,37 +233,26 @@ void TestTimeServer::unusableReplyIsIgnored_data()
 void TestTimeServer::unusableReplyIsIgnored()
 {
     QFETCH(QByteArray, reply);
+    ScriptedWindow window;
+    QVERIFY(window.start());
 
-    ScratchDirectory scratch;
-    BoxResponder responder;
-    ScriptedServer server;
-    auto app = std::make_unique<App>(QStringLiteral("127.0.0.1"), server.port());
-    QTRY_VERIFY(!server.requests().isEmpty());
-
-    QVERIFY(server.deliver(*app, reply));
-    QVERIFY(app->today().isNull());
-    QCOMPARE(fieldDates(*app), (QList<QDate>{ qtInitialDate, qtInitialDate, qtInitialDate }));
-    QCOMPARE(app->resultsPage().year->count(), 0);
+    QVERIFY(window.deliver(reply));
+    QVERIFY(window.app->today().isNull());
+    compareDatesAndYears(*window.app, qtInitialDates, 2013);
 
     // The next valid reply is the first one.
     const QDateTime moment = utc(2016, 5, 15, 12, 0);
-    QVERIFY(server.deliver(*app, FakeTimeServer::replyWithSeconds(FakeTimeServer::ntpSeconds(moment))));
-    QCOMPARE(app->today(), moment);
-    const QDate date = moment.date();
-    QCOMPARE(fieldDates(*app), (QList<QDate>{ date, date, date }));
-    QCOMPARE(items(app->resultsPage().year), yearsUpTo(2016));
-    QCOMPARE(app->resultsPage().year->currentIndex(), -1);
-    QCOMPARE(server.requests(), QList<QByteArray>{ expectedRequest() });
-    QVERIFY(responder.boxes().isEmpty());
+    QVERIFY(window.deliver(moment));
+    QCOMPARE(window.app->today(), moment);
+    compareDatesAndYears(*window.app, QList<QDate>(3, moment.date()), 2016);
+    QCOMPARE(window.requests(), QList<QByteArray>{ expectedRequest() });
+    QCOMPARE(takeBoxes(window.responder), QStringList());
 }
 
 void TestTimeServer::longReplyIsReadUpTo48Bytes()
 {
-    ScratchDirectory scratch;
-    BoxResponder responder;
-    ScriptedServer server;
-    auto app = std::make_unique<App>(QStringLiteral("127.0.0.1"), server.port());
-    QTRY_VERIFY(!server.requests().isEmpty());
+    ScriptedWindow window;
+    QVERIFY(window.start());
 
     // Bytes beyond the 48th are dropped, so their last 8 bytes play no part.
     const QDateTime moment = utc(2015, 5, 15, 12, 0);
@@ -292,51 +260,41 @@ void TestTimeServer::longReplyIsReadUpTo48Bytes()
     reply += QByteArray(12, '\0') + bigEndian(FakeTimeServer::ntpSeconds(utc(2019, 1, 1, 12, 0)))
         + QByteArray(4, '\0');
     QCOMPARE(reply.size(), 68);
-    QVERIFY(server.deliver(*app, reply));
-    QCOMPARE(app->today(), moment);
-    QCOMPARE(items(app->resultsPage().year), yearsUpTo(2015));
-    QVERIFY(responder.boxes().isEmpty());
+    QVERIFY(window.deliver(reply));
+    QCOMPARE(window.app->today(), moment);
+    compareDatesAndYears(*window.app, QList<QDate>(3, moment.date()), 2015);
+    QCOMPARE(takeBoxes(window.responder), QStringList());
 }
 
 void TestTimeServer::laterReplyOnlyReplacesToday()
 {
-    ScratchDirectory scratch;
-    BoxResponder responder;
-    ScriptedServer server;
-    auto app = std::make_unique<App>(QStringLiteral("127.0.0.1"), server.port());
-    QTRY_VERIFY(!server.requests().isEmpty());
-
+    ScriptedWindow window;
+    QVERIFY(window.start());
     const QDateTime first = utc(2015, 5, 15, 12, 0);
-    QVERIFY(server.deliver(*app, FakeTimeServer::replyWithSeconds(FakeTimeServer::ntpSeconds(first))));
-    QCOMPARE(app->today(), first);
+    QVERIFY(window.deliver(first));
+    QCOMPARE(window.app->today(), first);
     // The user picks other days of the quarter.
-    app->dateFields()[0].edit->setDate(QDate(2015, 4, 1));
-    app->dateFields()[2].edit->setDate(QDate(2015, 5, 4));
+    window.app->dateFields()[0].edit->setDate(QDate(2015, 4, 1));
+    window.app->dateFields()[2].edit->setDate(QDate(2015, 5, 4));
 
     const QDateTime second = utc(2016, 6, 20, 8, 30);
-    QVERIFY(server.deliver(*app, FakeTimeServer::replyWithSeconds(FakeTimeServer::ntpSeconds(second))));
-    QCOMPARE(app->today(), second);
-    QCOMPARE(fieldDates(*app), (QList<QDate>{ QDate(2015, 4, 1), QDate(2015, 5, 15), QDate(2015, 5, 4) }));
-    QCOMPARE(items(app->resultsPage().year), yearsUpTo(2015));
-    QCOMPARE(app->resultsPage().year->currentIndex(), -1);
-    QCOMPARE(server.requests(), QList<QByteArray>{ expectedRequest() });
-    QVERIFY(responder.boxes().isEmpty());
+    QVERIFY(window.deliver(second));
+    QCOMPARE(window.app->today(), second);
+    compareDatesAndYears(*window.app, { QDate(2015, 4, 1), QDate(2015, 5, 15), QDate(2015, 5, 4) }, 2015);
+    QCOMPARE(window.requests(), QList<QByteArray>{ expectedRequest() });
+    QCOMPARE(takeBoxes(window.responder), QStringList());
 }
 
 void TestTimeServer::hostNameIsLookedUpFirst()
 {
-    ScratchDirectory scratch;
-    BoxResponder responder;
     // Listening on every local address: "localhost" may stand for ::1 as well as 127.0.0.1.
-    ScriptedServer server{ QHostAddress(QHostAddress::Any) };
-    auto app = std::make_unique<App>(QStringLiteral("localhost"), server.port());
-    QTRY_VERIFY(!server.requests().isEmpty());
-
+    ScriptedWindow window;
+    QVERIFY(window.start(QStringLiteral("localhost"), QHostAddress(QHostAddress::Any)));
     const QDateTime moment = utc(2015, 5, 15, 12, 0);
-    QVERIFY(server.deliver(*app, FakeTimeServer::replyWithSeconds(FakeTimeServer::ntpSeconds(moment))));
-    QCOMPARE(app->today(), moment);
-    QCOMPARE(server.requests(), QList<QByteArray>{ expectedRequest() });
-    QVERIFY(responder.boxes().isEmpty());
+    QVERIFY(window.deliver(moment));
+    QCOMPARE(window.app->today(), moment);
+    QCOMPARE(window.requests(), QList<QByteArray>{ expectedRequest() });
+    QCOMPARE(takeBoxes(window.responder), QStringList());
 }
 
 QTEST_MAIN(TestTimeServer)

@@ -6,15 +6,14 @@
 // its first statement; BEGIN IMMEDIATE lets readers in and keeps writers out, so a save
 // passes its checks and confirmations and fails at its first write.
 
-#include "TestSupport.h"
+#include "ProgramBoxes.h"
+#include "WindowFixture.h"
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
 #include <QDir>
 #include <QElapsedTimer>
-#include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSqlDatabase>
@@ -34,8 +33,8 @@ constexpr qint64 busyWaitAtLeast = 4500;
 
 // The driver's error: a statement that cannot even be prepared (it needs the schema, which
 // BEGIN EXCLUSIVE keeps from readers), and a write that cannot take its lock.
-const QString cannotPrepare = QStringLiteral("critical|Error|database is locked Unable to execute statement");
-const QString cannotWrite = QStringLiteral("critical|Error|database is locked Unable to fetch row");
+const QString cannotPrepare = box::error(QStringLiteral("database is locked Unable to execute statement"));
+const QString cannotWrite = box::error(QStringLiteral("database is locked Unable to fetch row"));
 
 const QStringList tables{ QStringLiteral("admin"), QStringLiteral("cap"), QStringLiteral("lasts"),
     QStringLiteral("femi"), QStringLiteral("frec"), QStringLiteral("ogei") };
@@ -75,16 +74,13 @@ QStringList formState(const QWidget *page)
     return state;
 }
 
-// Each box as "icon|title|text", with "|unexpected" when no answer fitted it.
-QStringList describe(const BoxResponder &responder)
+// Fills the party form with a client of this identifier and name.
+void fillClient(const PartiesPage &page, const QString &nif, const QString &name)
 {
-    static const char *const icons[] = { "none", "information", "warning", "critical", "question" };
-    QStringList result;
-    for (const BoxResponder::Box &box : responder.boxes())
-        result << QStringLiteral("%1|%2|%3%4")
-                      .arg(QLatin1String(icons[box.icon]), box.title, box.text,
-                          box.unexpected ? QStringLiteral("|unexpected") : QString());
-    return result;
+    page.type->setCurrentIndex(0);
+    const QStringList values{ nif, name, "Calle Sol 3", "04100", "níjar", "almería", "España" };
+    for (std::size_t i = 0; i < page.textFields().size(); ++i)
+        typeText(page.textFields()[i], values.at(int(i)));
 }
 
 // A second connection to data.db holding a transaction open, as another program would.
@@ -137,7 +133,6 @@ class TestLockedDatabase final : public QObject {
     Q_OBJECT
 
 private slots:
-    void init();
     void cleanup();
     void savesWaitReportAndSucceedLater();
     void counterStaysAdvancedWhenTheInsertFails();
@@ -153,29 +148,17 @@ private:
     // Presses button with nothing in the way: these answers, these boxes.
     void pressFree(QPushButton *button, const QStringList &answers, const QStringList &boxes);
 
-    std::unique_ptr<ScratchDirectory> m_scratch;
-    std::unique_ptr<BoxResponder> m_responder;
-    std::unique_ptr<FakeTimeServer> m_server;
-    std::unique_ptr<App> m_app;
+    std::unique_ptr<WindowFixture> m_window;
 };
-
-void TestLockedDatabase::init()
-{
-    m_scratch = std::make_unique<ScratchDirectory>();
-    m_responder = std::make_unique<BoxResponder>();
-    m_server = std::make_unique<FakeTimeServer>();
-}
 
 void TestLockedDatabase::cleanup()
 {
-    m_app.reset();
-    m_server.reset();
-    m_responder.reset();
-    m_scratch.reset();
+    m_window.reset();
 }
 
 void TestLockedDatabase::startWindow(bool withOwner)
 {
+    m_window = std::make_unique<WindowFixture>();
     for (const QString &statement : schemaStatements())
         QVERIFY(execStatement(statement));
     if (withOwner)
@@ -187,12 +170,10 @@ void TestLockedDatabase::startWindow(bool withOwner)
                                      "'almería', 'almería', 'España'), "
                                      "(1, 40000001, 'A04000002', 'Suministros Norte', 'Calle Sol 3', "
                                      "4100, 'níjar', 'almería', 'España')")));
-    m_server->answerWith(noonOn(2016, 5, 15));
-    m_app = startApp(*m_server);
-    QTRY_VERIFY(m_app->today().isValid());
-    QCOMPARE(describe(*m_responder), QStringList());
-    m_app->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(m_app.get()));
+    QVERIFY(m_window->startOn(QDate(2016, 5, 15)));
+    QCOMPARE(m_window->takeBoxes(), QStringList());
+    m_window->app->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_window->app.get()));
 }
 
 void TestLockedDatabase::pressLocked(const char *begin, QPushButton *button, const QWidget *page,
@@ -200,8 +181,7 @@ void TestLockedDatabase::pressLocked(const char *begin, QPushButton *button, con
 {
     const QStringList formBefore = formState(page);
     const auto tablesBefore = contents();
-    m_responder->clear();
-    m_responder->answer(answers);
+    m_window->responder.answer(answers);
     {
         DatabaseLock lock{ QString::fromLatin1(begin) };
         QVERIFY2(lock.held(), qPrintable(lock.error()));
@@ -212,23 +192,17 @@ void TestLockedDatabase::pressLocked(const char *begin, QPushButton *button, con
         qInfo("%s: %s failed after %lld ms", begin, qPrintable(button->text()), waited);
         QVERIFY2(waited >= busyWaitAtLeast, qPrintable(QString::number(waited)));
     }
-    QVERIFY(!QApplication::activeModalWidget());
-    QCOMPARE(m_responder->pendingAnswers(), 0);
-    const QStringList seen = describe(*m_responder);
-    QCOMPARE(
-        seen, QStringList(boxesBefore) << (qstrcmp(begin, exclusive) == 0 ? cannotPrepare : cannotWrite));
+    QCOMPARE(m_window->takeBoxes(),
+        QStringList(boxesBefore) << (qstrcmp(begin, exclusive) == 0 ? cannotPrepare : cannotWrite));
     QCOMPARE(formState(page), formBefore);
     QCOMPARE(contents(), tablesBefore);
 }
 
 void TestLockedDatabase::pressFree(QPushButton *button, const QStringList &answers, const QStringList &boxes)
 {
-    m_responder->clear();
-    m_responder->answer(answers);
+    m_window->responder.answer(answers);
     QTest::mouseClick(button, Qt::LeftButton);
-    QVERIFY(!QApplication::activeModalWidget());
-    QCOMPARE(m_responder->pendingAnswers(), 0);
-    QCOMPARE(describe(*m_responder), boxes);
+    QCOMPARE(m_window->takeBoxes(), boxes);
 }
 
 void TestLockedDatabase::savesWaitReportAndSucceedLater()
@@ -237,74 +211,48 @@ void TestLockedDatabase::savesWaitReportAndSucceedLater()
     startWindow(false);
     if (QTest::currentTestFailed())
         return;
-
-    const QString saveConfirmation = QStringLiteral(
-        "information|Información|Está a punto de guardar estos datos, por favor,\nasegúrese de que son "
-        "correctos antes de continuar.");
-    const QStringList invoiceConfirmations{ QStringLiteral("information|Información|Verifique que el total "
-                                                           "calculado coincide con el total de su factura."),
-        saveConfirmation };
-    const QString saved = QStringLiteral("information|Información|Datos guardados");
-    const auto accountMessage = [](const QString &item) {
-        return QStringLiteral("information|Información|Ha seleccionado usted la cuenta contable:\n\n") + item
-            + QStringLiteral("\n\nPor favor, verifique si es correcto.");
-    };
+    App &app = *m_window->app;
+    const QStringList invoiceConfirmations{ box::checkTotal, box::confirmSave };
+    const QStringList invoiceAnswers{ QStringLiteral("Continuar"), QStringLiteral("Guardar") };
 
     // The owner (reg): its one statement is the insert.
-    const RegistrationPage &registration = m_app->registrationPage();
-    const QStringList owner{ QStringLiteral("12345678Z"), QStringLiteral("Reformas del Sur"),
-        QStringLiteral("Calle Mayor 1"), QStringLiteral("04001"), QStringLiteral("Almería"),
-        QStringLiteral("Almería"), QStringLiteral("España") };
+    const RegistrationPage &registration = app.registrationPage();
+    const QStringList owner{ "12345678Z", "Reformas del Sur", "Calle Mayor 1", "04001", "Almería", "Almería",
+        "España" };
     for (std::size_t i = 0; i < registration.textFields().size(); ++i)
         typeText(registration.textFields()[i], owner.at(int(i)));
     registration.technician->setCurrentIndex(2);
     pressLocked(exclusive, registration.registerButton, registration.frame, {}, {});
-    QCOMPARE(m_app->centralWidget(), registration.frame);
-    QVERIFY(m_app->ownerNif().isEmpty());
-    pressFree(registration.registerButton, {},
-        { QStringLiteral("information|Información|Se ha registrado correctamente.") });
-    QCOMPARE(m_app->centralWidget(), m_app->tabs());
+    QCOMPARE(app.centralWidget(), registration.frame);
+    QVERIFY(app.ownerNif().isEmpty());
+    pressFree(registration.registerButton, {}, { box::ownerRegistered });
+    QCOMPARE(app.centralWidget(), app.tabs());
     QCOMPARE(queryRows(QStringLiteral("SELECT nif, rs, cp, tecn FROM admin")),
-        (QList<QVariantList>{
-            { QStringLiteral("12345678Z"), QStringLiteral("Reformas del Sur"), 4001, 2 } }));
+        (QList<QVariantList>{ { "12345678Z", "Reformas del Sur", 4001, 2 } }));
 
     // A client (Save1): the duplicate check, the confirmation, the counter in `lasts`, the insert.
-    m_app->tabs()->setCurrentIndex(0);
-    const PartiesPage &parties = m_app->partiesPage();
-    const auto fillParty = [&](const QString &nif, const QString &name) {
-        parties.type->setCurrentIndex(0);
-        const QStringList values{ nif, name, QStringLiteral("Calle Sol 3"), QStringLiteral("04100"),
-            QStringLiteral("níjar"), QStringLiteral("almería"), QStringLiteral("España") };
-        for (std::size_t i = 0; i < parties.textFields().size(); ++i)
-            typeText(parties.textFields()[i], values.at(int(i)));
-    };
+    app.tabs()->setCurrentIndex(0);
+    const PartiesPage &parties = app.partiesPage();
     // Locked out entirely: the duplicate check fails, before the confirmation.
-    m_responder->clear();
-    fillParty(QStringLiteral("87654321X"), QStringLiteral("Talleres Níjar"));
-    QCOMPARE(describe(*m_responder), QStringList());
+    fillClient(parties, QStringLiteral("87654321X"), QStringLiteral("Talleres Níjar"));
+    QCOMPARE(m_window->takeBoxes(), QStringList());
     pressLocked(exclusive, parties.save, parties.frame, {}, {});
-    pressFree(parties.save, { QStringLiteral("Guardar") },
-        { saveConfirmation,
-            QStringLiteral("information|Información|El usuario se ha guardado correctamente.") });
+    pressFree(parties.save, { QStringLiteral("Guardar") }, { box::confirmSave, box::partySaved });
     // Readers let in: the confirmation is answered, the counter is read, and its update is
     // what fails, so the insert is never tried and `lasts` keeps its value.
-    fillParty(QStringLiteral("11111111H"), QStringLiteral("Gamma Servicios"));
-    pressLocked(immediate, parties.save, parties.frame, { QStringLiteral("Guardar") }, { saveConfirmation });
-    pressFree(parties.save, { QStringLiteral("Guardar") },
-        { saveConfirmation,
-            QStringLiteral("information|Información|El usuario se ha guardado correctamente.") });
+    fillClient(parties, QStringLiteral("11111111H"), QStringLiteral("Gamma Servicios"));
+    pressLocked(immediate, parties.save, parties.frame, { QStringLiteral("Guardar") }, { box::confirmSave });
+    pressFree(parties.save, { QStringLiteral("Guardar") }, { box::confirmSave, box::partySaved });
     QCOMPARE(queryRows(QStringLiteral("SELECT id, nif, rs FROM cap WHERE type=0 ORDER BY auid")),
-        (QList<QVariantList>{ { 43000001, QStringLiteral("B04000001"), QStringLiteral("Cliente Uno") },
-            { 43000002, QStringLiteral("87654321X"), QStringLiteral("Talleres Níjar") },
-            { 43000003, QStringLiteral("11111111H"), QStringLiteral("Gamma Servicios") } }));
+        (QList<QVariantList>{ { 43000001, "B04000001", "Cliente Uno" },
+            { 43000002, "87654321X", "Talleres Níjar" }, { 43000003, "11111111H", "Gamma Servicios" } }));
     QCOMPARE(queryRows(QStringLiteral("SELECT lastc, lastp FROM lasts")),
         (QList<QVariantList>{ { 43000003, 40000001 } }));
-    QCOMPARE(m_app->recordCount(), 4);
+    QCOMPARE(app.recordCount(), 4);
 
     // An issued invoice (Save2): the number check, the client's account, two confirmations, the insert.
-    m_app->tabs()->setCurrentIndex(1);
-    const IssuedPage &issued = m_app->issuedPage();
-    m_responder->clear();
+    app.tabs()->setCurrentIndex(1);
+    const IssuedPage &issued = app.issuedPage();
     issued.client->setCurrentIndex(0);
     issued.type->setCurrentIndex(0);
     issued.account->setCurrentIndex(1);
@@ -313,23 +261,19 @@ void TestLockedDatabase::savesWaitReportAndSucceedLater()
     typeText(issued.lines[0].base, QStringLiteral("100"));
     typeText(issued.lines[0].rate, QStringLiteral("21"));
     QCOMPARE(issued.total->text(), QStringLiteral("121"));
-    QCOMPARE(describe(*m_responder),
-        QStringList{ accountMessage(QStringLiteral("70500000    Prestaciones de servicios")) });
+    QCOMPARE(
+        m_window->takeBoxes(), QStringList{ box::accountChosen("70500000    Prestaciones de servicios") });
     pressLocked(exclusive, issued.save, issued.frame, {}, {});
-    pressLocked(immediate, issued.save, issued.frame,
-        { QStringLiteral("Continuar"), QStringLiteral("Guardar") }, invoiceConfirmations);
-    pressFree(issued.save, { QStringLiteral("Continuar"), QStringLiteral("Guardar") },
-        invoiceConfirmations + QStringList{ saved });
+    pressLocked(immediate, issued.save, issued.frame, invoiceAnswers, invoiceConfirmations);
+    pressFree(issued.save, invoiceAnswers, invoiceConfirmations + QStringList{ box::dataSaved });
     QCOMPARE(queryRows(QStringLiteral(
                  "SELECT cliente, serie, nfac, fecha, base0, piva0, civa0, total, ctc FROM femi")),
-        (QList<QVariantList>{ { 43000001, QStringLiteral("A"), QStringLiteral("F-1"),
-            QStringLiteral("15/05/2016"), 100, 21, 21, 121, 70500000 } }));
+        (QList<QVariantList>{ { 43000001, "A", "F-1", "15/05/2016", 100, 21, 21, 121, 70500000 } }));
     QCOMPARE(issued.number->text(), QString());
 
     // A received invoice (Save3): the same steps on `frec`.
-    m_app->tabs()->setCurrentIndex(2);
-    const ReceivedPage &received = m_app->receivedPage();
-    m_responder->clear();
+    app.tabs()->setCurrentIndex(2);
+    const ReceivedPage &received = app.receivedPage();
     received.supplier->setCurrentIndex(0);
     received.type->setCurrentIndex(0);
     received.account->setCurrentIndex(0);
@@ -337,28 +281,24 @@ void TestLockedDatabase::savesWaitReportAndSucceedLater()
     typeText(received.lines[0].base, QStringLiteral("50"));
     typeText(received.lines[0].rate, QStringLiteral("10"));
     QCOMPARE(received.total->text(), QStringLiteral("55"));
-    QCOMPARE(describe(*m_responder),
-        QStringList{ accountMessage(QStringLiteral("60000000\tCompras de mercaderías")) });
+    QCOMPARE(m_window->takeBoxes(), QStringList{ box::accountChosen("60000000\tCompras de mercaderías") });
     pressLocked(exclusive, received.save, received.frame, {}, {});
-    pressFree(received.save, { QStringLiteral("Continuar"), QStringLiteral("Guardar") },
-        invoiceConfirmations + QStringList{ saved });
+    pressFree(received.save, invoiceAnswers, invoiceConfirmations + QStringList{ box::dataSaved });
     QCOMPARE(
         queryRows(QStringLiteral("SELECT proveedor, nfac, fecha, base0, piva0, civa0, total, ctc FROM frec")),
-        (QList<QVariantList>{
-            { 40000001, QStringLiteral("R-1"), QStringLiteral("15/05/2016"), 50, 10, 5, 55, 60000000 } }));
+        (QList<QVariantList>{ { 40000001, "R-1", "15/05/2016", 50, 10, 5, 55, 60000000 } }));
     QCOMPARE(received.number->text(), QString());
 
     // An other entry (Save4): its one statement is the insert.
-    m_app->tabs()->setCurrentIndex(3);
-    const OtherEntriesPage &other = m_app->otherEntriesPage();
-    m_responder->clear();
+    app.tabs()->setCurrentIndex(3);
+    const OtherEntriesPage &other = app.otherEntriesPage();
     typeText(other.amount, QStringLiteral("120.5"));
     other.account->setCurrentIndex(0);
-    QCOMPARE(describe(*m_responder), QStringList{ accountMessage(QStringLiteral("62500000\tSeguros")) });
+    QCOMPARE(m_window->takeBoxes(), QStringList{ box::accountChosen("62500000\tSeguros") });
     pressLocked(exclusive, other.save, other.frame, {}, {});
-    pressFree(other.save, {}, { saved });
+    pressFree(other.save, {}, { box::dataSaved });
     QCOMPARE(queryRows(QStringLiteral("SELECT fecha, importe, ctc FROM ogei")),
-        (QList<QVariantList>{ { QStringLiteral("15/05/2016"), 120.5, 62500000 } }));
+        (QList<QVariantList>{ { "15/05/2016", 120.5, 62500000 } }));
     QCOMPARE(other.amount->text(), QString());
 }
 
@@ -373,40 +313,22 @@ void TestLockedDatabase::counterStaysAdvancedWhenTheInsertFails()
         return;
     QVERIFY(execStatement(QStringLiteral("CREATE TRIGGER refuse BEFORE INSERT ON cap "
                                          "BEGIN SELECT RAISE(ABORT, 'no room for parties'); END")));
-    const PartiesPage &parties = m_app->partiesPage();
-    const QStringList values{ QStringLiteral("87654321X"), QStringLiteral("Talleres Níjar"),
-        QStringLiteral("Calle Sol 3"), QStringLiteral("04100"), QStringLiteral("níjar"),
-        QStringLiteral("almería"), QStringLiteral("España") };
-    parties.type->setCurrentIndex(0);
-    for (std::size_t i = 0; i < parties.textFields().size(); ++i)
-        typeText(parties.textFields()[i], values.at(int(i)));
+    const PartiesPage &parties = m_window->app->partiesPage();
+    fillClient(parties, QStringLiteral("87654321X"), QStringLiteral("Talleres Níjar"));
     const QStringList formBefore = formState(parties.frame);
-    const QString saveConfirmation = QStringLiteral(
-        "information|Información|Está a punto de guardar estos datos, por favor,\nasegúrese de que son "
-        "correctos antes de continuar.");
 
-    m_responder->clear();
-    m_responder->answer(QStringLiteral("Guardar"));
-    QTest::mouseClick(parties.save, Qt::LeftButton);
-    QCOMPARE(describe(*m_responder),
-        (QStringList{
-            saveConfirmation, QStringLiteral("critical|Error|no room for parties Unable to fetch row") }));
+    pressFree(parties.save, { QStringLiteral("Guardar") },
+        { box::confirmSave, box::error(QStringLiteral("no room for parties Unable to fetch row")) });
     QCOMPARE(formState(parties.frame), formBefore);
     QCOMPARE(queryRows(QStringLiteral("SELECT lastc, lastp FROM lasts")),
         (QList<QVariantList>{ { 43000002, 40000001 } }));
     QCOMPARE(queryValue(QStringLiteral("SELECT COUNT(*) FROM cap")).toInt(), 2);
-    QCOMPARE(m_app->recordCount(), 2);
+    QCOMPARE(m_window->app->recordCount(), 2);
 
     QVERIFY(execStatement(QStringLiteral("DROP TRIGGER refuse")));
-    m_responder->clear();
-    m_responder->answer(QStringLiteral("Guardar"));
-    QTest::mouseClick(parties.save, Qt::LeftButton);
-    QCOMPARE(describe(*m_responder),
-        (QStringList{ saveConfirmation,
-            QStringLiteral("information|Información|El usuario se ha guardado correctamente.") }));
+    pressFree(parties.save, { QStringLiteral("Guardar") }, { box::confirmSave, box::partySaved });
     QCOMPARE(queryRows(QStringLiteral("SELECT id, nif FROM cap WHERE type=0 ORDER BY auid")),
-        (QList<QVariantList>{
-            { 43000001, QStringLiteral("B04000001") }, { 43000003, QStringLiteral("87654321X") } }));
+        (QList<QVariantList>{ { 43000001, "B04000001" }, { 43000003, "87654321X" } }));
     QCOMPARE(queryRows(QStringLiteral("SELECT lastc, lastp FROM lasts")),
         (QList<QVariantList>{ { 43000003, 40000001 } }));
 }

@@ -1,4 +1,4 @@
-#include "TestSupport.h"
+#include "WindowFixture.h"
 
 #include <QComboBox>
 #include <QImage>
@@ -25,27 +25,23 @@ QColor middleColour(QWidget *field)
 
 void TestFieldMarking::markedFieldShowsRedUntilItPasses()
 {
-    ScratchDirectory scratch;
+    WindowFixture window;
     insertOwner();
-    BoxResponder responder;
-    FakeTimeServer server;
-    server.answerWith(noonOn(2026, 3, 15));
-    auto app = startApp(server);
-    QTRY_VERIFY(app->today().isValid());
-    const OtherEntriesPage &page = app->otherEntriesPage();
+    QVERIFY(window.startOn(QDate(2026, 3, 15)));
+    const OtherEntriesPage &page = window.app->otherEntriesPage();
 
     QCOMPARE(middleColour(page.amount), QColor(Qt::white));
     page.save->click();
-    QCOMPARE(responder.texts(), QStringList{ QStringLiteral("Este campo es obligatorio.") });
+    QCOMPARE(window.responder.texts(), QStringList{ QStringLiteral("Este campo es obligatorio.") });
     QCOMPARE(middleColour(page.amount), QColor(Qt::red));
 
     // Typing alone does not unmark; the next check that passes does.
     typeText(page.amount, QStringLiteral("12"));
     QCOMPARE(middleColour(page.amount), QColor(Qt::red));
     page.save->click();
-    QCOMPARE(responder.texts().last(), QStringLiteral("Debe seleccionar una cuenta contable."));
+    QCOMPARE(window.responder.texts().last(), QStringLiteral("Debe seleccionar una cuenta contable."));
     QCOMPARE(middleColour(page.amount), QColor(Qt::white));
-    QVERIFY(!QApplication::activeModalWidget());
+    QCOMPARE(window.takeBoxes().size(), 2);
 }
 
 QTEST_MAIN(TestFieldMarking)
