@@ -64,17 +64,16 @@ class TestDateRule final : public QObject {
     Q_OBJECT
 
 private slots:
-    void ruleWithTodayKnown_data();
-    void ruleWithTodayKnown();
-    void anyDateIsAfterAnUnknownToday_data();
-    void anyDateIsAfterAnUnknownToday();
+    void ruleOnEnteredDates_data();
+    void ruleOnEnteredDates();
     void dateChosenInCalendar_data();
     void dateChosenInCalendar();
 };
 
-void TestDateRule::ruleWithTodayKnown_data()
+void TestDateRule::ruleOnEnteredDates_data()
 {
     QTest::addColumn<int>("field");
+    // Today 15 May 2015, or unknown when null; the field set to from first, when valid.
     QTest::addColumn<QDate>("from");
     QTest::addColumn<QDate>("entered");
     QTest::addColumn<QDate>("kept");
@@ -85,7 +84,8 @@ void TestDateRule::ruleWithTodayKnown_data()
     for (int field = 0; field < 3; ++field) {
         const auto row = [&](const QDate &from, const QDate &entered, const QDate &kept,
                              const QStringList &log, const QStringList &boxes) {
-            QTest::addRow("%s: %s", fieldNames[field], qPrintable(day(entered)))
+            QTest::addRow("%s: %s%s", fieldNames[field], qPrintable(day(entered)),
+                from.isNull() ? ", today unknown" : "")
                 << field << from << entered << kept << log << boxes;
         };
         // After today, in this year or the next: the box first, then the field goes back to today.
@@ -99,10 +99,14 @@ void TestDateRule::ruleWithTodayKnown_data()
         // The bounds of what the field takes pass silently.
         row(today, quarterStart, quarterStart, { logEntry(quarterStart, 0) }, {});
         row(quarterStart, today, today, { logEntry(today, 0) }, {});
+        // Every day is after an unknown today, even one before the fields' first date, and the
+        // field keeps what it is given.
+        const QDate early(1999, 12, 31);
+        row(QDate(), early, early, { logEntry(early, 1) }, { box::afterToday });
     }
 }
 
-void TestDateRule::ruleWithTodayKnown()
+void TestDateRule::ruleOnEnteredDates()
 {
     QFETCH(int, field);
     QFETCH(QDate, from);
@@ -110,9 +114,10 @@ void TestDateRule::ruleWithTodayKnown()
     QFETCH(QDate, kept);
 
     WindowFixture window;
-    QVERIFY(window.startOn(today));
+    QVERIFY(from.isNull() ? window.startWithoutToday() : window.startOn(today));
     QDateEdit *edit = window.app->dateFields()[size_t(field)].edit;
-    edit->setDate(from);
+    if (!from.isNull())
+        edit->setDate(from);
     QCOMPARE(window.takeBoxes(), QStringList());
 
     QStringList log;
@@ -123,38 +128,10 @@ void TestDateRule::ruleWithTodayKnown()
     QCOMPARE(edit->text(), day(kept));
     QTEST(log, "log");
     QTEST(window.takeBoxes(), "boxes");
-    QList<QDate> expected{ today, today, today };
+    QList<QDate> expected(3, from.isNull() ? QDate(2000, 1, 1) : today);
     expected[field] = kept;
     QCOMPARE(fieldDates(*window.app), expected);
-}
-
-void TestDateRule::anyDateIsAfterAnUnknownToday_data()
-{
-    QTest::addColumn<int>("field");
-    for (int field = 0; field < 3; ++field)
-        QTest::addRow("%s", fieldNames[field]) << field;
-}
-
-void TestDateRule::anyDateIsAfterAnUnknownToday()
-{
-    QFETCH(int, field);
-    WindowFixture window;
-    QVERIFY(window.startWithoutToday());
-    QDateEdit *edit = window.app->dateFields()[size_t(field)].edit;
-
-    QStringList log;
-    logDates(edit, log, window.responder);
-    // Even a day before the fields' first date: the field keeps what it is given.
-    const QDate entered(1999, 12, 31);
-    edit->setDate(entered);
-
-    QCOMPARE(window.takeBoxes(), QStringList{ box::afterToday });
-    QCOMPARE(log, QStringList{ logEntry(entered, 1) });
-    QCOMPARE(edit->text(), QStringLiteral("31/12/1999"));
-    QList<QDate> expected(3, QDate(2000, 1, 1));
-    expected[field] = entered;
-    QCOMPARE(fieldDates(*window.app), expected);
-    QVERIFY(window.app->today().isNull());
+    QCOMPARE(window.app->today().isNull(), from.isNull());
 }
 
 void TestDateRule::dateChosenInCalendar_data()

@@ -10,16 +10,14 @@
 // Today is 20 November 2026, so the quarter is October to December 2026 and every date
 // picked lies between 1 October and 20 November.
 
-#include "TestSupport.h"
+#include "ProgramBoxes.h"
+#include "WindowFixture.h"
 
 #include "widgets/PieChart.h"
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
-#include <QFile>
-#include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -34,53 +32,9 @@ namespace {
 const QDate today(2026, 11, 20);
 const QString exportName = QStringLiteral("27450913E_20261120.csv");
 
-// The boxes, as "icon|title|text".
-const QString ownerRegistered = QStringLiteral("information|Información|Se ha registrado correctamente.");
-const QString confirmParty
-    = QStringLiteral("information|Información|Está a punto de guardar estos datos, por favor,\nasegúrese "
-                     "de que son correctos antes de continuar.");
-const QString partySaved = QStringLiteral("information|Información|El usuario se ha guardado correctamente.");
-const QString clientOfferedAsSupplier
-    = QStringLiteral("information|Información|El Nif/Cif introducido ya corresponde a un cliente.\n¿Desea "
-                     "darlo de alta como proveedor?");
-const QStringList invoiceSaved{
-    QStringLiteral("information|Información|Verifique que el total calculado coincide con el total de su "
-                   "factura."),
-    QStringLiteral("information|Información|Está a punto de guardar estos datos, por favor,\nasegúrese de "
-                   "que son correctos antes de continuar."),
-    QStringLiteral("information|Información|Datos guardados"),
-};
-const QString entrySaved = QStringLiteral("information|Información|Datos guardados");
-const QString confirmSending
-    = QStringLiteral("information|Información|Está a punto de enviar todos los registros,\nesta operación "
-                     "es irrevirsible, ¿está seguro\nde que desea enviar los datos?");
-const QString fileSent
-    = QStringLiteral("information|Información|Archivo exportado correctamente:\n\n") + exportName;
-
-QString accountChosen(const QString &item)
-{
-    return QStringLiteral("information|Información|Ha seleccionado usted la cuenta contable:\n\n") + item
-        + QStringLiteral("\n\nPor favor, verifique si es correcto.");
-}
-
-QStringList describeBoxes(const BoxResponder &responder)
-{
-    static const char *const icons[] = { "none", "information", "warning", "critical", "question" };
-    QStringList seen;
-    for (const BoxResponder::Box &box : responder.boxes())
-        seen << QStringLiteral("%1|%2|%3%4")
-                    .arg(QLatin1String(icons[box.icon]), box.title, box.text,
-                        box.unexpected ? QStringLiteral("|unexpected") : QString());
-    return seen;
-}
-
-QStringList itemsOf(const QComboBox *list)
-{
-    QStringList items;
-    for (int i = 0; i < list->count(); ++i)
-        items << list->itemText(i);
-    return items;
-}
+const QString clientOfferedAsSupplier = box::info(
+    QStringLiteral("El Nif/Cif introducido ya corresponde a un cliente.\n¿Desea darlo de alta como "
+                   "proveedor?"));
 
 // The things a person does with the window.
 
@@ -163,14 +117,6 @@ void enterParty(const PartiesPage &page, const Party &party)
     type(page.country, party.country);
 }
 
-QStringList shownTexts(const std::array<QLineEdit *, 7> &fields)
-{
-    QStringList texts;
-    for (const QLineEdit *field : fields)
-        texts << field->text();
-    return texts;
-}
-
 const Party talleres{ "Cliente", "B04123451", "Talleres Núñez SL", "Calle Real 5; bajo", "04002", "Almería",
     "Almería", "España" };
 const Party levante{ "Cliente", "A46987657", "Comercial Levante SA", "Av. del Puerto 12", "46024", "Valencia",
@@ -197,58 +143,44 @@ private slots:
     void sendEverythingToTheAdvisoryOffice();
 
 private:
-    void verifyBoxes(const QStringList &expected);
-    void saveInvoice(QPushButton *save);
+    // The boxes seen since the last look, with none left open and no answer left unused.
+    QStringList boxesSeen() { return m_window->takeBoxes(); }
+    // Chooses the invoice's account, presses "Guardar", goes ahead at both confirmations,
+    // and checks the boxes on the way: the account's, both confirmations, "Datos guardados".
+    void chooseAccountAndSave(QComboBox *account, QPushButton *save, const QString &item);
 
-    std::unique_ptr<ScratchDirectory> m_scratch;
-    std::unique_ptr<BoxResponder> m_responder;
-    std::unique_ptr<FakeTimeServer> m_server;
-    std::unique_ptr<App> m_app;
+    std::unique_ptr<WindowFixture> m_window;
+    App *m_app = nullptr;
 };
 
 void TestOneQuarter::initTestCase()
 {
-    m_scratch = std::make_unique<ScratchDirectory>();
-    m_responder = std::make_unique<BoxResponder>();
-    m_server = std::make_unique<FakeTimeServer>();
-    m_server->answerWith(noonOn(2026, 11, 20));
-    m_app = startApp(*m_server);
-    QTRY_VERIFY(m_app->today().isValid());
+    m_window = std::make_unique<WindowFixture>();
+    QVERIFY(m_window->startOn(today));
+    m_app = m_window->app.get();
     QCOMPARE(m_app->today().date(), today);
-    for (const DateField &field : m_app->dateFields())
-        QCOMPARE(field.edit->date(), today);
-    QCOMPARE(describeBoxes(*m_responder), QStringList());
+    QCOMPARE(fieldDates(*m_app), QList<QDate>(3, today));
+    QCOMPARE(boxesSeen(), QStringList());
 }
 
-// After every phase: no box open and no queued answer left unused.
+// After every phase: no box open, no queued answer left unused, no box left unchecked.
 void TestOneQuarter::cleanup()
 {
-    QVERIFY(!QApplication::activeModalWidget());
-    QCOMPARE(m_responder->pendingAnswers(), 0);
+    QCOMPARE(boxesSeen(), QStringList());
 }
 
 void TestOneQuarter::cleanupTestCase()
 {
-    // The window goes before its working directory.
-    m_app.reset();
-    m_server.reset();
-    m_responder.reset();
-    m_scratch.reset();
+    m_window.reset();
 }
 
-void TestOneQuarter::verifyBoxes(const QStringList &expected)
+void TestOneQuarter::chooseAccountAndSave(QComboBox *account, QPushButton *save, const QString &item)
 {
-    QVERIFY(!QApplication::activeModalWidget());
-    QCOMPARE(m_responder->pendingAnswers(), 0);
-    QCOMPARE(describeBoxes(*m_responder), expected);
-    m_responder->clear();
-}
-
-// Presses "Continuar" and goes ahead at both confirmations; "Datos guardados" follows.
-void TestOneQuarter::saveInvoice(QPushButton *save)
-{
-    m_responder->answer({ QStringLiteral("Continuar"), QStringLiteral("Guardar") });
+    choose(account, item);
+    m_window->responder.answer({ QStringLiteral("Continuar"), QStringLiteral("Guardar") });
     press(save);
+    QCOMPARE(boxesSeen(),
+        (QStringList{ box::accountChosen(item), box::checkTotal, box::confirmSave, box::dataSaved }));
 }
 
 void TestOneQuarter::registerTheOwner()
@@ -270,7 +202,7 @@ void TestOneQuarter::registerTheOwner()
     choose(form.technician, QStringLiteral("Belisor"));
     press(form.registerButton);
 
-    verifyBoxes({ ownerRegistered });
+    QCOMPARE(boxesSeen(), QStringList{ box::ownerRegistered });
     QCOMPARE(m_app->centralWidget(), m_app->tabs());
     QCOMPARE(m_app->windowTitle(), QStringLiteral("Brivana - Reformas Ortega SL ( Belisor )"));
     QCOMPARE(m_app->tabs()->currentIndex(), 0);
@@ -286,28 +218,28 @@ void TestOneQuarter::registerClientsAndSuppliers()
 
     for (const Party &party : { talleres, levante, norte }) {
         enterParty(page, party);
-        m_responder->answer(QStringLiteral("Guardar"));
+        m_window->responder.answer(QStringLiteral("Guardar"));
         press(page.save);
+        QCOMPARE(boxesSeen(), (QStringList{ box::confirmSave, box::partySaved }));
         QCOMPARE(page.type->currentIndex(), -1);
-        QCOMPARE(shownTexts(page.textFields()), QStringList(7));
+        QCOMPARE(textsOf(page.textFields()), QStringList(7));
         QCOMPARE(m_app->focusWidget(), page.type);
     }
-    verifyBoxes({ confirmParty, partySaved, confirmParty, partySaved, confirmParty, partySaved });
 
     // The first client again, now as a supplier: its identifier (typed in lower case) is
     // known as a client, and "Sí" fills the form with its data, read-only.
-    m_responder->answer(QStringLiteral("Sí"));
+    m_window->responder.answer(QStringLiteral("Sí"));
     typeText(page.nif, QStringLiteral("b04123451"));
-    verifyBoxes({ clientOfferedAsSupplier });
+    QCOMPARE(boxesSeen(), QStringList{ clientOfferedAsSupplier });
     QCOMPARE(page.type->currentText(), QStringLiteral("Proveedor"));
-    QCOMPARE(shownTexts(page.textFields()),
+    QCOMPARE(textsOf(page.textFields()),
         (QStringList{ "B04123451", "Talleres Núñez SL", "Calle Real 5; bajo", "4002", "Almería", "Almería",
             "España" }));
     for (const QLineEdit *field : page.textFields())
         QVERIFY(field->isReadOnly());
-    m_responder->answer(QStringLiteral("Guardar"));
+    m_window->responder.answer(QStringLiteral("Guardar"));
     press(page.save);
-    verifyBoxes({ confirmParty, partySaved });
+    QCOMPARE(boxesSeen(), (QStringList{ box::confirmSave, box::partySaved }));
     for (const QLineEdit *field : page.textFields())
         QVERIFY(!field->isReadOnly());
 
@@ -335,7 +267,6 @@ void TestOneQuarter::issueFourInvoices()
     const IssuedPage &page = m_app->issuedPage();
     QDateEdit *date = m_app->dateFields()[0].edit;
     const auto &lines = page.lines;
-    QStringList boxes;
 
     // 1. Goods sold to a retailer: three VAT lines with the equivalence surcharge.
     choose(page.client, QStringLiteral("Talleres Núñez SL"));
@@ -351,19 +282,12 @@ void TestOneQuarter::issueFourInvoices()
         type(lines[i].rate, amounts[i][1]);
         type(lines[i].surchargeRate, amounts[i][2]);
     }
-    QCOMPARE(lines[0].quota->text(), QStringLiteral("262.605"));
-    QCOMPARE(lines[1].quota->text(), QStringLiteral("30"));
-    QCOMPARE(lines[2].quota->text(), QStringLiteral("3.21"));
-    QCOMPARE(lines[0].surchargeQuota->text(), QStringLiteral("65.026"));
-    QCOMPARE(lines[1].surchargeQuota->text(), QStringLiteral("4.2"));
-    QCOMPARE(lines[2].surchargeQuota->text(), QStringLiteral("0.40125"));
+    QCOMPARE(textsOf({ lines[0].quota, lines[1].quota, lines[2].quota }),
+        QStringList({ "262.605", "30", "3.21" }));
+    QCOMPARE(textsOf({ lines[0].surchargeQuota, lines[1].surchargeQuota, lines[2].surchargeQuota }),
+        QStringList({ "65.026", "4.2", "0.40125" }));
     QCOMPARE(page.total->text(), QStringLiteral("1996.19"));
-    choose(page.account, QStringLiteral("70000000    Venta de mercaderías"));
-    boxes << accountChosen(QStringLiteral("70000000    Venta de mercaderías"));
-    saveInvoice(page.save);
-    boxes << invoiceSaved;
-    verifyBoxes(boxes);
-    boxes.clear();
+    chooseAccountAndSave(page.account, page.save, QStringLiteral("70000000    Venta de mercaderías"));
     // The page is back at its start, "Fecha" at today.
     QCOMPARE(page.client->currentIndex(), -1);
     QCOMPARE(page.type->currentIndex(), -1);
@@ -387,15 +311,9 @@ void TestOneQuarter::issueFourInvoices()
     tick(page.professionals.box);
     type(page.withholdingLine.base, QStringLiteral("1875.40"));
     type(page.withholdingLine.percentage, QStringLiteral("15"));
-    QCOMPARE(lines[0].quota->text(), QStringLiteral("393.834"));
-    QCOMPARE(page.withholdingLine.quota->text(), QStringLiteral("281.31"));
-    QCOMPARE(page.total->text(), QStringLiteral("1987.92"));
-    choose(page.account, QStringLiteral("70500000    Prestaciones de servicios"));
-    boxes << accountChosen(QStringLiteral("70500000    Prestaciones de servicios"));
-    saveInvoice(page.save);
-    boxes << invoiceSaved;
-    verifyBoxes(boxes);
-    boxes.clear();
+    QCOMPARE(textsOf({ lines[0].quota, page.withholdingLine.quota, page.total }),
+        QStringList({ "393.834", "281.31", "1987.92" }));
+    chooseAccountAndSave(page.account, page.save, QStringLiteral("70500000    Prestaciones de servicios"));
 
     // 3. A service to another member state: the total only, no series.
     choose(page.client, QStringLiteral("Talleres Núñez SL"));
@@ -406,12 +324,8 @@ void TestOneQuarter::issueFourInvoices()
     QVERIFY(lines[0].rate->isHidden());
     type(lines[0].base, QStringLiteral("3500"));
     QCOMPARE(page.total->text(), QStringLiteral("3500"));
-    choose(page.account, QStringLiteral("75900000    Ingresos por servicios diversos"));
-    boxes << accountChosen(QStringLiteral("75900000    Ingresos por servicios diversos"));
-    saveInvoice(page.save);
-    boxes << invoiceSaved;
-    verifyBoxes(boxes);
-    boxes.clear();
+    chooseAccountAndSave(
+        page.account, page.save, QStringLiteral("75900000    Ingresos por servicios diversos"));
 
     // 4. A retail sale dated today: the total only.
     choose(page.client, QStringLiteral("Comercial Levante SA"));
@@ -422,11 +336,7 @@ void TestOneQuarter::issueFourInvoices()
     QCOMPARE(page.baseHeading->text(), QStringLiteral("Total factura"));
     type(lines[0].base, QStringLiteral("726.99"));
     QCOMPARE(page.total->text(), QStringLiteral("726.99"));
-    choose(page.account, QStringLiteral("70000000    Venta de mercaderías"));
-    boxes << accountChosen(QStringLiteral("70000000    Venta de mercaderías"));
-    saveInvoice(page.save);
-    boxes << invoiceSaved;
-    verifyBoxes(boxes);
+    chooseAccountAndSave(page.account, page.save, QStringLiteral("70000000    Venta de mercaderías"));
 
     QCOMPARE(queryRows(QStringLiteral("SELECT cliente, serie, nfac, fecha, type, cm, ret, pyo, base0, civa0, "
                                       "cret, total, ctc FROM femi")),
@@ -443,7 +353,6 @@ void TestOneQuarter::receiveTwoInvoices()
     openTab(*m_app, QStringLiteral("Facturas Recibidas"));
     const ReceivedPage &page = m_app->receivedPage();
     QDateEdit *date = m_app->dateFields()[1].edit;
-    QStringList boxes;
 
     // 1. The rent of the premises, with a withholding larger than its base: a negative total.
     choose(page.supplier, QStringLiteral("Suministros Norte SL"));
@@ -456,15 +365,9 @@ void TestOneQuarter::receiveTwoInvoices()
     tick(page.rental.box);
     type(page.withholdingLine.base, QStringLiteral("4000"));
     type(page.withholdingLine.percentage, QStringLiteral("15"));
-    QCOMPARE(page.lines[0].quota->text(), QStringLiteral("84"));
-    QCOMPARE(page.withholdingLine.quota->text(), QStringLiteral("600"));
-    QCOMPARE(page.total->text(), QStringLiteral("-116"));
-    choose(page.account, QStringLiteral("62100000\tArrendamiento"));
-    boxes << accountChosen(QStringLiteral("62100000\tArrendamiento"));
-    saveInvoice(page.save);
-    boxes << invoiceSaved;
-    verifyBoxes(boxes);
-    boxes.clear();
+    QCOMPARE(textsOf({ page.lines[0].quota, page.withholdingLine.quota, page.total }),
+        QStringList({ "84", "600", "-116" }));
+    chooseAccountAndSave(page.account, page.save, QStringLiteral("62100000\tArrendamiento"));
     QCOMPARE(page.supplier->currentIndex(), -1);
     QCOMPARE(page.total->text(), QStringLiteral("0"));
     QCOMPARE(date->date(), today);
@@ -479,11 +382,7 @@ void TestOneQuarter::receiveTwoInvoices()
     QCOMPARE(page.account->count(), 8);
     type(page.lines[0].base, QStringLiteral("1530.75"));
     QCOMPARE(page.total->text(), QStringLiteral("1530.75"));
-    choose(page.account, QStringLiteral("21700000\tCompra de equipos informáticos"));
-    boxes << accountChosen(QStringLiteral("21700000\tCompra de equipos informáticos"));
-    saveInvoice(page.save);
-    boxes << invoiceSaved;
-    verifyBoxes(boxes);
+    chooseAccountAndSave(page.account, page.save, QStringLiteral("21700000\tCompra de equipos informáticos"));
 
     QCOMPARE(queryRows(QStringLiteral("SELECT proveedor, nfac, fecha, type, inv, ret, alq, base3, civa3, "
                                       "bret, cret, total, ctc FROM frec")),
@@ -512,8 +411,9 @@ void TestOneQuarter::recordOtherExpensesAndIncome()
     choose(page.account, QStringLiteral("76900000\tCobro intereses bancarios"));
     press(page.save);
 
-    verifyBoxes({ accountChosen(QStringLiteral("62500000\tSeguros")), entrySaved,
-        accountChosen(QStringLiteral("76900000\tCobro intereses bancarios")), entrySaved });
+    QCOMPARE(boxesSeen(),
+        (QStringList{ box::accountChosen(QStringLiteral("62500000\tSeguros")), box::dataSaved,
+            box::accountChosen(QStringLiteral("76900000\tCobro intereses bancarios")), box::dataSaved }));
     QCOMPARE(queryRows(QStringLiteral("SELECT fecha, importe, ctc FROM ogei")),
         (QList<QVariantList>{ { "30/10/2026", 125.4, 62500000 }, { "16/11/2026", 89.9, 76900000 } }));
 }
@@ -522,14 +422,15 @@ void TestOneQuarter::readTheQuarterAndTheMonth()
 {
     openTab(*m_app, QStringLiteral("IVA y resultados"));
     const ResultsPage &page = m_app->resultsPage();
+    const auto quarterBlock = [&] {
+        return textsOf({ page.supported, page.charged, page.quarterResult, page.finalResult });
+    };
+    const auto monthBlock = [&] { return textsOf({ page.income, page.expenses, page.monthResult }); };
 
     // Issued totals 1996.19, 1987.92, 3500 and 726.99, each step kept to six digits;
     // received totals -116 and 1530.75.
     choose(page.quarter, QStringLiteral("4º Trimestre"));
-    QCOMPARE(page.supported->text(), QStringLiteral("8211.1"));
-    QCOMPARE(page.charged->text(), QStringLiteral("1414.75"));
-    QCOMPARE(page.quarterResult->text(), QStringLiteral("6796.35"));
-    QCOMPARE(page.finalResult->text(), QStringLiteral("6796.35"));
+    QCOMPARE(quarterBlock(), QStringList({ "8211.1", "1414.75", "6796.35", "6796.35" }));
     // 8211.1 / (1414.75 + 8211.1) × 100, and the rest to 100, as single-precision floats.
     QVERIFY2(m_app->pie()->blue() == 85.30259704589844f,
         qPrintable(QString::number(m_app->pie()->blue(), 'g', 9)));
@@ -537,8 +438,7 @@ void TestOneQuarter::readTheQuarterAndTheMonth()
         m_app->pie()->red() == 14.697403907775879f, qPrintable(QString::number(m_app->pie()->red(), 'g', 9)));
 
     type(page.compensation, QStringLiteral("250.5"));
-    QCOMPARE(page.finalResult->text(), QStringLiteral("6545.85"));
-    QCOMPARE(page.quarterResult->text(), QStringLiteral("6796.35"));
+    QCOMPARE(quarterBlock(), QStringList({ "8211.1", "1414.75", "6796.35", "6545.85" }));
 
     QStringList years;
     for (int year = 2014; year <= 2026; ++year)
@@ -546,52 +446,39 @@ void TestOneQuarter::readTheQuarterAndTheMonth()
     QCOMPARE(itemsOf(page.year), years);
     choose(page.year, QStringLiteral("2026"));
     // No month yet: nothing matches.
-    QCOMPARE(page.income->text(), QStringLiteral("0"));
-    QCOMPARE(page.expenses->text(), QStringLiteral("0"));
-    QCOMPARE(page.monthResult->text(), QStringLiteral("0"));
-
+    QCOMPARE(monthBlock(), QStringList({ "0", "0", "0" }));
     // October: the bases of F-101 (1630.75) and F-102 (1875.4); of P-501 (400).
     choose(page.month, QStringLiteral("Octubre"));
-    QCOMPARE(page.income->text(), QStringLiteral("3506.15"));
-    QCOMPARE(page.expenses->text(), QStringLiteral("400"));
-    QCOMPARE(page.monthResult->text(), QStringLiteral("3906.15"));
-
+    QCOMPARE(monthBlock(), QStringList({ "3506.15", "400", "3906.15" }));
     // November: F-103 (3500) and F-104 (726.99); P-502 (1530.75).
     choose(page.month, QStringLiteral("Noviembre"));
-    QCOMPARE(page.income->text(), QStringLiteral("4226.99"));
-    QCOMPARE(page.expenses->text(), QStringLiteral("1530.75"));
-    QCOMPARE(page.monthResult->text(), QStringLiteral("5757.74"));
-
+    QCOMPARE(monthBlock(), QStringList({ "4226.99", "1530.75", "5757.74" }));
     // The quarter block stays as it was.
-    QCOMPARE(page.supported->text(), QStringLiteral("8211.1"));
-    QCOMPARE(page.finalResult->text(), QStringLiteral("6545.85"));
-    verifyBoxes({});
+    QCOMPARE(quarterBlock(), QStringList({ "8211.1", "1414.75", "6796.35", "6545.85" }));
 }
 
 void TestOneQuarter::sendEverythingToTheAdvisoryOffice()
 {
     openTab(*m_app, QStringLiteral("Enviar datos asesoría"));
-    m_responder->answer(QStringLiteral("Sí"));
+    m_window->responder.answer(QStringLiteral("Sí"));
     press(m_app->exportPage().send);
-    verifyBoxes({ confirmSending, fileSent });
+    QCOMPARE(boxesSeen(), (QStringList{ box::confirmSending, box::exported(exportName) }));
 
     // Latin-1, CR LF, the four tables side by side; the address holding a ";" is written
-    // in double quotes, so that it stays one field.
-    QFile sent(m_scratch->filePath(exportName));
-    QVERIFY2(sent.open(QIODevice::ReadOnly), qPrintable(exportName));
-    QFile expected(QStringLiteral(BRIVANA_TEST_DATA "/e2e/one_quarter.csv"));
-    QVERIFY(expected.open(QIODevice::ReadOnly));
-    const QList<QByteArray> sentLines = sent.readAll().split('\n');
-    const QList<QByteArray> expectedLines = expected.readAll().split('\n');
-    // Line by line first, so that a difference shows where it is.
+    // in double quotes, so that it stays one field. Line by line first, so that a
+    // difference shows where it is, then byte for byte.
+    const QByteArray sent = readFile(m_window->scratch.filePath(exportName));
+    const QByteArray expected = readFile(QStringLiteral(BRIVANA_TEST_DATA "/e2e/one_quarter.csv"));
+    QVERIFY(!expected.isEmpty());
+    const QList<QByteArray> sentLines = sent.split('\n');
+    const QList<QByteArray> expectedLines = expected.split('\n');
     for (int i = 0; i < std::min(sentLines.size(), expectedLines.size()); ++i)
         QVERIFY2(sentLines.at(i) == expectedLines.at(i),
             qPrintable(
                 QStringLiteral("line %1:\n  sent:     %2\n  expected: %3")
                     .arg(i + 1)
                     .arg(QString::fromLatin1(sentLines.at(i)), QString::fromLatin1(expectedLines.at(i)))));
-    QCOMPARE(sentLines.size(), expectedLines.size());
-    QCOMPARE(sentLines.join('\n'), expectedLines.join('\n'));
+    QCOMPARE(sent, expected);
 }
 
 QTEST_MAIN(TestOneQuarter)

@@ -1,9 +1,8 @@
-#include "TestSupport.h"
+#include "ProgramBoxes.h"
+#include "WindowFixture.h"
 
-#include <QApplication>
 #include <QDir>
 #include <QFile>
-#include <QFrame>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTest>
@@ -11,9 +10,6 @@
 namespace {
 
 const QString fileName = QStringLiteral("12345678Z_20160515.csv");
-const QString confirmText = QStringLiteral("Está a punto de enviar todos los registros,\nesta operación es "
-                                           "irrevirsible, ¿está seguro\nde que desea enviar los datos?");
-const QString successText = QStringLiteral("Archivo exportado correctamente:\n\n") + fileName;
 
 // Rows in the stored forms: amounts REAL, flags 1/0, dates text.
 const QString cap1
@@ -40,14 +36,6 @@ const QString frec2
 const QString ogei1 = QStringLiteral("INSERT INTO ogei VALUES (NULL, '04/05/2016', 59.9, 62800000)");
 const QString ogei2 = QStringLiteral("INSERT INTO ogei VALUES (NULL, '10/05/2016', 1493830.0, 75900000)");
 
-QByteArray readFile(const QString &path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return QByteArray();
-    return file.readAll();
-}
-
 QByteArray expectedFile(const QString &name)
 {
     const QByteArray content = readFile(QStringLiteral(BRIVANA_TEST_DATA "/export/") + name);
@@ -66,95 +54,62 @@ QStringList filesInWorkingDirectory()
     return files;
 }
 
-struct SeenBox {
-    QMessageBox::Icon icon;
-    QString title;
-    QString text;
-};
-
 } // namespace
 
 class TestExport final : public QObject {
     Q_OBJECT
 
 private slots:
-    void init();
     void cleanup();
 
     void writesTheTablesSideBySide_data();
     void writesTheTablesSideBySide();
     void aSecondExportOnTheSameDayReplacesTheFirst();
+    void aFailingQueryLeavesTheEarlierFile();
+    void aRowThatCannotBeReadLeavesTheEarlierFile();
     void answeringNoWritesNothing();
     void refusalsWriteNoFile_data();
     void refusalsWriteNoFile();
-    void aConnectionThatCannotOpenShowsItsOwnText();
-    void anUnwritableTargetIsReported();
-    void aFailingQueryLeavesTheEarlierFile();
-    void aRowThatCannotBeReadLeavesTheEarlierFile();
 
 private:
-    // Owner 12345678Z, today 15 May 2016; the window is left on the export page.
-    void start(bool answerTime = true);
-    // Presses "Enviar" and answers the confirmation with "Sí", then whatever follows.
-    void send(const QStringList &moreAnswers = {});
-    void compareBoxes(const QList<SeenBox> &expected);
+    // Owner 12345678Z, today 15 May 2016 unless todayKnown is false; the window is left
+    // on the export page.
+    void start(bool todayKnown = true);
+    // Presses "Enviar", goes ahead at the confirmation, and returns the boxes seen after it
+    // (the confirmation is checked here, with its buttons).
+    QStringList send();
 
-    std::unique_ptr<ScratchDirectory> m_scratch;
-    std::unique_ptr<BoxResponder> m_responder;
-    std::unique_ptr<FakeTimeServer> m_server;
-    std::unique_ptr<App> m_app;
+    std::unique_ptr<WindowFixture> m_window;
 };
-
-void TestExport::init()
-{
-    m_scratch = std::make_unique<ScratchDirectory>();
-    m_responder = std::make_unique<BoxResponder>();
-    m_server = std::make_unique<FakeTimeServer>();
-}
 
 void TestExport::cleanup()
 {
-    // No box left open, none left unanswered.
-    QVERIFY(!QApplication::activeModalWidget());
-    QCOMPARE(m_responder->pendingAnswers(), 0);
-    m_app.reset();
-    m_server.reset();
-    m_responder.reset();
-    m_scratch.reset();
+    m_window.reset();
 }
 
-void TestExport::start(bool answerTime)
+void TestExport::start(bool todayKnown)
 {
+    m_window = std::make_unique<WindowFixture>();
     insertOwner();
-    if (answerTime)
-        m_server->answerWith(noonOn(2016, 5, 15));
-    else
-        m_server->stayQuiet();
-    m_app = startApp(*m_server);
-    if (answerTime)
-        QTRY_VERIFY(m_app->today().isValid());
-    m_app->tabs()->setCurrentWidget(m_app->exportPage().frame);
-    m_responder->clear();
+    QVERIFY(todayKnown ? m_window->startOn(QDate(2016, 5, 15)) : m_window->startWithoutToday());
+    m_window->app->tabs()->setCurrentWidget(m_window->app->exportPage().frame);
+    QCOMPARE(m_window->takeBoxes(), QStringList());
 }
 
-void TestExport::send(const QStringList &moreAnswers)
+QStringList TestExport::send()
 {
-    m_responder->answer(QStringLiteral("Sí"));
-    m_responder->answer(moreAnswers);
-    QTest::mouseClick(m_app->exportPage().send, Qt::LeftButton);
-}
-
-void TestExport::compareBoxes(const QList<SeenBox> &expected)
-{
-    const QList<BoxResponder::Box> &seen = m_responder->boxes();
-    QCOMPARE(m_responder->texts().size(), expected.size());
-    for (int i = 0; i < expected.size(); ++i) {
-        QCOMPARE(seen[i].text, expected[i].text);
-        QCOMPARE(seen[i].icon, expected[i].icon);
-        QCOMPARE(seen[i].title, expected[i].title);
-        QVERIFY(!seen[i].unexpected);
+    m_window->responder.answer(QStringLiteral("Sí"));
+    QTest::mouseClick(m_window->app->exportPage().send, Qt::LeftButton);
+    QStringList seen = m_window->takeBoxes(true);
+    if (seen.value(0) != box::confirmSending + QStringLiteral("|No,Sí"))
+        return seen;
+    seen.removeFirst();
+    // The boxes after the confirmation, each with only "OK".
+    for (QString &line : seen) {
+        if (line.endsWith(QLatin1String("|OK")))
+            line.chop(3);
     }
-    m_responder->clear();
+    return seen;
 }
 
 void TestExport::writesTheTablesSideBySide_data()
@@ -187,9 +142,7 @@ void TestExport::writesTheTablesSideBySide()
     for (const QString &row : rows)
         QVERIFY(execStatement(row));
 
-    send();
-    compareBoxes({ { QMessageBox::Information, QStringLiteral("Información"), confirmText },
-        { QMessageBox::Information, QStringLiteral("Información"), successText } });
+    QCOMPARE(send(), QStringList{ box::exported(fileName) });
     QCOMPARE(filesInWorkingDirectory(), QStringList{ fileName });
     QCOMPARE(readFile(fileName), expectedFile(expected));
 }
@@ -197,104 +150,25 @@ void TestExport::writesTheTablesSideBySide()
 void TestExport::aSecondExportOnTheSameDayReplacesTheFirst()
 {
     start();
-    send();
+    QCOMPARE(send(), QStringList{ box::exported(fileName) });
     QCOMPARE(readFile(fileName), expectedFile(QStringLiteral("empty.csv")));
     QVERIFY(execStatement(cap1));
 
-    m_responder->clear();
-    send();
-    QCOMPARE(m_responder->boxes().size(), 2);
-    QCOMPARE(m_responder->boxes().at(0).buttons, (QStringList{ QStringLiteral("No"), QStringLiteral("Sí") }));
-    compareBoxes({ { QMessageBox::Information, QStringLiteral("Información"), confirmText },
-        { QMessageBox::Information, QStringLiteral("Información"), successText } });
+    QCOMPARE(send(), QStringList{ box::exported(fileName) });
     QCOMPARE(filesInWorkingDirectory(), QStringList{ fileName });
     QCOMPARE(readFile(fileName), expectedFile(QStringLiteral("one_client.csv")));
-}
-
-void TestExport::answeringNoWritesNothing()
-{
-    start();
-    m_responder->answer(QStringLiteral("No"));
-    QTest::mouseClick(m_app->exportPage().send, Qt::LeftButton);
-    compareBoxes({ { QMessageBox::Information, QStringLiteral("Información"), confirmText } });
-    QVERIFY(filesInWorkingDirectory().isEmpty());
-}
-
-void TestExport::refusalsWriteNoFile_data()
-{
-    QTest::addColumn<bool>("todayKnown");
-    QTest::addColumn<QString>("statement");
-    QTest::addColumn<int>("icon");
-    QTest::addColumn<QString>("text");
-
-    QTest::newRow("today unknown") << false << QString() << int(QMessageBox::Warning)
-                                   << QStringLiteral(
-                                          "No se ha podido obtener la fecha actual del servidor de hora.");
-    QTest::newRow("no owner") << true << QStringLiteral("DELETE FROM admin") << int(QMessageBox::Critical)
-                              << QStringLiteral("Error inesperado en la base de datos.");
-    QTest::newRow("owner query fails")
-        << true << QStringLiteral("DROP TABLE admin") << int(QMessageBox::Critical)
-        << QStringLiteral("no such table: admin Unable to execute statement");
-}
-
-void TestExport::refusalsWriteNoFile()
-{
-    QFETCH(bool, todayKnown);
-    QFETCH(QString, statement);
-    QFETCH(int, icon);
-    QFETCH(QString, text);
-    start(todayKnown);
-    QVERIFY(execStatement(cap1));
-    if (!statement.isEmpty())
-        QVERIFY(execStatement(statement));
-
-    send();
-    compareBoxes({ { QMessageBox::Information, QStringLiteral("Información"), confirmText },
-        { QMessageBox::Icon(icon), QStringLiteral("Error"), text } });
-    QVERIFY(filesInWorkingDirectory().isEmpty());
-}
-
-void TestExport::aConnectionThatCannotOpenShowsItsOwnText()
-{
-    start();
-    // The window closed its connection after start-up; a directory cannot be opened in its place.
-    QVERIFY(QFile::remove(QStringLiteral("data.db")));
-    QVERIFY(QDir::current().mkdir(QStringLiteral("data.db")));
-
-    send();
-    compareBoxes({ { QMessageBox::Information, QStringLiteral("Información"), confirmText },
-        { QMessageBox::Critical, QStringLiteral("Error"),
-            QStringLiteral("unable to open database file Error opening database") } });
-    QVERIFY(filesInWorkingDirectory().isEmpty());
-}
-
-void TestExport::anUnwritableTargetIsReported()
-{
-    start();
-    // A directory of the file's name can be neither replaced nor written.
-    QVERIFY(QDir::current().mkdir(fileName));
-
-    send();
-    compareBoxes({ { QMessageBox::Information, QStringLiteral("Información"), confirmText },
-        { QMessageBox::Critical, QStringLiteral("Error"),
-            QStringLiteral("Filename refers to a directory") } });
-    QCOMPARE(filesInWorkingDirectory(), QStringList{ fileName });
-    QVERIFY(QFileInfo(fileName).isDir());
 }
 
 void TestExport::aFailingQueryLeavesTheEarlierFile()
 {
     start();
     QVERIFY(execStatement(cap1));
-    send();
-    m_responder->clear();
+    QCOMPARE(send(), QStringList{ box::exported(fileName) });
     QVERIFY(execStatement(cap2));
     QVERIFY(execStatement(QStringLiteral("DROP TABLE ogei")));
 
-    send();
-    compareBoxes({ { QMessageBox::Information, QStringLiteral("Información"), confirmText },
-        { QMessageBox::Critical, QStringLiteral("Error"),
-            QStringLiteral("no such table: ogei Unable to execute statement") } });
+    QCOMPARE(
+        send(), QStringList{ box::error(QStringLiteral("no such table: ogei Unable to execute statement")) });
     QCOMPARE(filesInWorkingDirectory(), QStringList{ fileName });
     QCOMPARE(readFile(fileName), expectedFile(QStringLiteral("one_client.csv")));
 }
@@ -302,8 +176,7 @@ void TestExport::aFailingQueryLeavesTheEarlierFile()
 void TestExport::aRowThatCannotBeReadLeavesTheEarlierFile()
 {
     start();
-    send();
-    m_responder->clear();
+    QCOMPARE(send(), QStringList{ box::exported(fileName) });
     // Enough rows for ogei to span many pages; the last page, written last, is one of
     // its leaves. Breaking that page's header fails the read of rows near the end only.
     QVERIFY(execStatement(QStringLiteral("WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n "
@@ -318,12 +191,64 @@ void TestExport::aRowThatCannotBeReadLeavesTheEarlierFile()
         QVERIFY(database.write(QByteArray(16, '\xff')) == 16);
     }
 
-    send();
-    compareBoxes({ { QMessageBox::Information, QStringLiteral("Información"), confirmText },
-        { QMessageBox::Critical, QStringLiteral("Error"),
-            QStringLiteral("database disk image is malformed Unable to fetch row") } });
+    QCOMPARE(send(),
+        QStringList{ box::error(QStringLiteral("database disk image is malformed Unable to fetch row")) });
     QCOMPARE(filesInWorkingDirectory(), QStringList{ fileName });
     QCOMPARE(readFile(fileName), expectedFile(QStringLiteral("empty.csv")));
+}
+
+void TestExport::answeringNoWritesNothing()
+{
+    start();
+    m_window->responder.answer(QStringLiteral("No"));
+    QTest::mouseClick(m_window->app->exportPage().send, Qt::LeftButton);
+    QCOMPARE(m_window->takeBoxes(), QStringList{ box::confirmSending });
+    QVERIFY(filesInWorkingDirectory().isEmpty());
+}
+
+void TestExport::refusalsWriteNoFile_data()
+{
+    QTest::addColumn<bool>("todayKnown");
+    // Run on data.db before sending, or in its place "data.db is a directory".
+    QTest::addColumn<QString>("statement");
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<QStringList>("filesLeft");
+
+    QTest::newRow("today unknown") << false << QString() << box::todayUnknown << QStringList();
+    QTest::newRow("no owner") << true << QStringLiteral("DELETE FROM admin")
+                              << box::error(QStringLiteral("Error inesperado en la base de datos."))
+                              << QStringList();
+    QTest::newRow("owner query fails")
+        << true << QStringLiteral("DROP TABLE admin")
+        << box::error(QStringLiteral("no such table: admin Unable to execute statement")) << QStringList();
+    // The window closed its connection after start-up; a directory cannot be opened in its place.
+    QTest::newRow("connection cannot open")
+        << true << QStringLiteral("data.db is a directory")
+        << box::error(QStringLiteral("unable to open database file Error opening database")) << QStringList();
+    // A directory of the file's name can be neither replaced nor written.
+    QTest::newRow("unwritable target")
+        << true << fileName + QStringLiteral(" is a directory")
+        << box::error(QStringLiteral("Filename refers to a directory")) << QStringList{ fileName };
+}
+
+void TestExport::refusalsWriteNoFile()
+{
+    QFETCH(bool, todayKnown);
+    QFETCH(QString, statement);
+    QFETCH(QString, shown);
+    start(todayKnown);
+    QVERIFY(execStatement(cap1));
+    if (statement.endsWith(QLatin1String(" is a directory"))) {
+        const QString directory = statement.section(QLatin1Char(' '), 0, 0);
+        QFile::remove(directory);
+        QVERIFY(QDir::current().mkdir(directory));
+    } else if (!statement.isEmpty()) {
+        QVERIFY(execStatement(statement));
+    }
+
+    QCOMPARE(send(), QStringList{ shown });
+    QTEST(filesInWorkingDirectory(), "filesLeft");
+    QVERIFY(!QFileInfo::exists(fileName) || QFileInfo(fileName).isDir());
 }
 
 QTEST_MAIN(TestExport)
