@@ -1,6 +1,6 @@
 // "Facturas Emitidas": loading a stored invoice by its number.
 
-#include "IssuedInvoiceTesting.h"
+#include "InvoiceTesting.h"
 
 using namespace issued;
 
@@ -18,13 +18,10 @@ private slots:
 
 namespace {
 
-const QString notFound = QStringLiteral("Información|No existe ninguna factura con el nº introducido.");
-
 void search(const Fixture &f, const QString &number)
 {
-    QLineEdit *field = f.app->issuedPage().search.number;
-    replaceText(field, number);
-    QTest::keyClick(field, Qt::Key_Return);
+    f.perform({ "searchNumber=" + number });
+    QTest::keyClick(f.widget("searchNumber"), Qt::Key_Return);
 }
 
 // A row stored by hand: type 0, no options, one line; values "column=value" override.
@@ -36,10 +33,9 @@ void storeInvoice(const QStringList &values)
         { "total", "1494.82" }, { "ctc", "70500000" } };
     for (const QString &value : values)
         row[value.section('=', 0, 0)] = value.section('=', 1);
-    const QStringList zeros{ "cm", "rec", "isp", "cc", "ret", "alq", "pyo", "vin", "prec0", "crec0", "base1",
-        "piva1", "civa1", "prec1", "crec1", "base2", "piva2", "civa2", "prec2", "crec2", "prec3", "crec3",
-        "bret", "pret", "cret" };
-    for (const QString &column : zeros) {
+    for (const char *column : { "cm", "rec", "isp", "cc", "ret", "alq", "pyo", "vin", "prec0", "crec0",
+             "base1", "piva1", "civa1", "prec1", "crec1", "base2", "piva2", "civa2", "prec2", "crec2",
+             "prec3", "crec3", "bret", "pret", "cret" }) {
         if (!row.contains(column))
             row[column] = "0";
     }
@@ -48,23 +44,13 @@ void storeInvoice(const QStringList &values)
                           .arg(QStringList(row.keys()).join(", "), QStringList(row.values()).join(", "))));
 }
 
-// Every stored column but the row's identity and the number.
-QList<QVariantList> storedInvoices()
-{
-    return queryRows(
-        "SELECT cliente, serie, fecha, type, cm, rec, isp, cc, ret, alq, pyo, vin, base0, piva0, "
-        "civa0, prec0, crec0, base1, piva1, civa1, prec1, crec1, base2, piva2, civa2, prec2, crec2, "
-        "base3, piva3, civa3, prec3, crec3, bret, pret, cret, total, ctc FROM femi ORDER BY auid");
-}
-
 // The texts of the fields shown.
-QMap<QString, QString> shownTexts(const App &app)
+QMap<QString, QString> shownTexts(const Fixture &f)
 {
     QMap<QString, QString> texts;
-    const QMap<QString, QWidget *> all = widgets(app);
-    for (auto it = all.begin(); it != all.end(); ++it) {
-        if (auto *field = qobject_cast<QLineEdit *>(it.value()); field && !field->isHidden())
-            texts[it.key()] = field->text();
+    for (const QString &name : f.shown()) {
+        if (qobject_cast<QLineEdit *>(f.widget(name)))
+            texts[name] = f.text(name);
     }
     return texts;
 }
@@ -78,20 +64,14 @@ void TestIssuedSearch::storedAmountsShownAsStored()
     storeInvoice({});
     search(f, "F-9");
 
-    QCOMPARE(shown(*f.app), shownWith(interiorParts));
+    QCOMPARE(f.shown(), shownWith(interiorParts));
     // Typed amounts come back as stored, the quota as recomputed from them, the total as stored.
-    QCOMPARE(f.text("line1.base"), QStringLiteral("1234.56"));
-    QCOMPARE(f.text("line1.rate"), QStringLiteral("21"));
-    QCOMPARE(f.text("line1.quota"), QStringLiteral("259.258"));
-    QCOMPARE(f.text("total"), QStringLiteral("1494.82"));
-    QCOMPARE(f.text("series"), QStringLiteral("A"));
-    QCOMPARE(f.text("number"), QStringLiteral("F-9"));
-    const IssuedPage &page = f.app->issuedPage();
+    f.expectTexts({ "line1.base=1234.56", "line1.rate=21", "line1.quota=259.258", "total=1494.82", "series=A",
+        "number=F-9", "searchNumber=F-9" });
     QCOMPARE(f.app->dateFields()[0].edit->date(), QDate(2016, 5, 10));
-    QCOMPARE(page.type->currentIndex(), 0);
-    QCOMPARE(page.client->currentIndex(), 1);
-    QCOMPARE(page.account->currentIndex(), 1);
-    QCOMPARE(page.search.number->text(), QStringLiteral("F-9"));
+    QCOMPARE(f.page().type->currentIndex(), 0);
+    QCOMPARE(f.page().client->currentIndex(), 1);
+    QCOMPARE(f.page().account->currentIndex(), 1);
     // Neither the account nor the loading speaks.
     f.verifyBoxes({});
 }
@@ -119,33 +99,32 @@ void TestIssuedSearch::savedInvoiceComesBackAsTyped()
     Fixture f;
     QVERIFY(f.start());
     f.perform(steps);
-    const QStringList shownBefore = shown(*f.app);
-    QMap<QString, QString> textsBefore = shownTexts(*f.app);
+    const QStringList shownBefore = f.shown();
+    QMap<QString, QString> textsBefore = shownTexts(f);
     // An amount left empty is stored as 0 and comes back as such.
     for (auto it = textsBefore.begin(); it != textsBefore.end(); ++it) {
         if (it.value().isEmpty() && it.key() != "series")
             it.value() = "0";
     }
     f.responder.answer({ "Continuar", "Guardar" });
-    QTest::mouseClick(f.app->issuedPage().save, Qt::LeftButton);
+    f.perform({ "save" });
     QCOMPARE(queryValue("SELECT COUNT(*) FROM femi").toInt(), 1);
 
     f.responder.clear();
     search(f, "F-1");
-    QCOMPARE(shown(*f.app), shownBefore);
-    QCOMPARE(shownTexts(*f.app), textsBefore);
+    QCOMPARE(f.shown(), shownBefore);
+    QCOMPARE(shownTexts(f), textsBefore);
     f.verifyBoxes({});
 
     // Saved again under another number, it stores the same values.
     f.responder.answer({ "Continuar", "Guardar" });
-    f.perform({ "number=F-2" });
-    QTest::mouseClick(f.app->issuedPage().save, Qt::LeftButton);
-    f.verifyBoxes({ "Información|Verifique que el total calculado coincide con el total de su factura.",
-        "Información|Está a punto de guardar estos datos, por favor,\nasegúrese de que son correctos antes "
-        "de "
-        "continuar.",
-        "Información|Datos guardados" });
-    const QList<QVariantList> rows = storedInvoices();
+    f.perform({ "number=F-2", "save" });
+    f.verifyBoxes(savedBoxes);
+    const QList<QVariantList> rows = queryRows(
+        "SELECT cliente, serie, fecha, type, cm, rec, isp, cc, ret, alq, pyo, vin, base0, piva0, civa0, "
+        "prec0, "
+        "crec0, base1, piva1, civa1, prec1, crec1, base2, piva2, civa2, prec2, crec2, base3, piva3, civa3, "
+        "prec3, crec3, bret, pret, cret, total, ctc FROM femi ORDER BY auid");
     QCOMPARE(rows.size(), 2);
     QCOMPARE(rows[1], rows[0]);
 }
@@ -159,15 +138,14 @@ void TestIssuedSearch::loadingReplacesTheOptionsShown()
     f.perform({ "type=0", "retail", "line1.base=50" });
 
     search(f, "F-9");
-    QVERIFY(!ticked(*f.app, "retail"));
-    QCOMPARE(shown(*f.app), shownWith(interiorParts));
-    QCOMPARE(f.app->issuedPage().baseHeading->text(), QStringLiteral("Base imponible"));
+    QCOMPARE(f.ticked(), QStringList());
+    QCOMPARE(f.shown(), shownWith(interiorParts));
+    QCOMPARE(f.page().baseHeading->text(), QStringLiteral("Base imponible"));
 
     search(f, "F-10");
-    QCOMPARE(shown(*f.app), shownWith({ "baseHeading", "line1.base", "accountLabel", "account" }));
-    QCOMPARE(f.app->issuedPage().baseHeading->text(), QStringLiteral("Total factura"));
-    QCOMPARE(f.text("line1.base"), QStringLiteral("1234.56"));
-    QCOMPARE(f.text("total"), QStringLiteral("1234.56"));
+    QCOMPARE(f.shown(), shownWith(totalOnlyType));
+    QCOMPARE(f.page().baseHeading->text(), QStringLiteral("Total factura"));
+    f.expectTexts({ "line1.base=1234.56", "total=1234.56" });
     f.verifyBoxes({});
 }
 
@@ -180,11 +158,9 @@ void TestIssuedSearch::emptyOrUnknownNumber()
     search(f, "");
     f.verifyBoxes({});
     search(f, "F-99");
-    f.verifyBoxes({ notFound });
-    QCOMPARE(f.responder.boxes().last().icon, QMessageBox::Critical);
-    QCOMPARE(f.text("line1.base"), QStringLiteral("50"));
-    QCOMPARE(f.text("total"), QStringLiteral("55"));
-    QCOMPARE(f.app->issuedPage().client->currentIndex(), -1);
+    f.verifyBoxes({ notFoundText });
+    f.expectTexts({ "line1.base=50", "total=55" });
+    QCOMPARE(f.page().client->currentIndex(), -1);
 }
 
 void TestIssuedSearch::clientNoLongerRegistered()
@@ -193,11 +169,9 @@ void TestIssuedSearch::clientNoLongerRegistered()
     QVERIFY(f.start());
     storeInvoice({ "cliente=43999999" });
     search(f, "F-9");
-    f.verifyBoxes({ "Información|No se ha encontrado el cliente asociado a la factura buscada." });
-    QCOMPARE(f.responder.boxes().last().icon, QMessageBox::Critical);
-    QCOMPARE(f.app->issuedPage().client->currentIndex(), -1);
-    QCOMPARE(f.text("number"), QStringLiteral("F-9"));
-    QCOMPARE(f.text("total"), QStringLiteral("1494.82"));
+    f.verifyBoxes({ partyGoneText });
+    QCOMPARE(f.page().client->currentIndex(), -1);
+    f.expectTexts({ "number=F-9", "total=1494.82" });
 }
 
 QTEST_MAIN(TestIssuedSearch)

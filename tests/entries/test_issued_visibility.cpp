@@ -1,6 +1,6 @@
 // "Facturas Emitidas": what the invoice type and the option boxes show, hide and untick.
 
-#include "IssuedInvoiceTesting.h"
+#include "InvoiceTesting.h"
 
 using namespace issued;
 
@@ -9,10 +9,8 @@ class TestIssuedVisibility final : public QObject {
 
 private slots:
     void startState();
-    void typeShowsItsParts_data();
-    void typeShowsItsParts();
-    void optionsShowAndHide_data();
-    void optionsShowAndHide();
+    void partsShown_data();
+    void partsShown();
     void exclusionTable_data();
     void exclusionTable();
     void totalOnlyModeEmptiesTheOtherFields();
@@ -21,6 +19,9 @@ private slots:
 };
 
 namespace {
+
+const QStringList totalOnlyFields{ "line1.rate", "line1.quota", "line2.base", "line2.rate", "line2.quota",
+    "line3.base", "line3.rate", "line3.quota" };
 
 QStringList without(QStringList names, const QStringList &removed)
 {
@@ -34,9 +35,6 @@ const QStringList totalOnlyParts
 const QStringList surchargeParts{ "surchargeRateHeading", "surchargeQuotaHeading", "line1.surchargeRate",
     "line1.surchargeQuota", "line2.surchargeRate", "line2.surchargeQuota", "line3.surchargeRate",
     "line3.surchargeQuota" };
-const QStringList withholdingParts{ "rental", "rental.label", "professionals", "professionals.label",
-    "withholding.baseHeading", "withholding.percentageHeading", "withholding.quotaHeading",
-    "withholding.base", "withholding.percentage", "withholding.quota" };
 
 } // namespace
 
@@ -44,71 +42,43 @@ void TestIssuedVisibility::startState()
 {
     Fixture f;
     QVERIFY(f.start());
-    QCOMPARE(shown(*f.app), shownWith({}));
-    const IssuedPage &page = f.app->issuedPage();
-    QCOMPARE(page.total->text(), QStringLiteral("0"));
-    for (const QComboBox *list : { page.client, page.type, page.account })
-        QCOMPARE(list->currentIndex(), -1);
-    QCOMPARE(page.client->count(), 3);
+    verifyStartState(f);
+    QCOMPARE(f.page().client->count(), 3);
     f.verifyBoxes({});
 }
 
-void TestIssuedVisibility::typeShowsItsParts_data()
-{
-    QTest::addColumn<int>("type");
-    QTest::addColumn<QStringList>("parts");
-    QTest::addColumn<QString>("heading");
-
-    const QStringList totalOnly{ "baseHeading", "line1.base", "accountLabel", "account" };
-    QTest::newRow("Operaciones Interiores") << 0 << interiorParts << "Base imponible";
-    QTest::newRow("Entregas y servicios intracomunitarios") << 1 << totalOnly << "Total factura";
-    QTest::newRow("Exportaciones") << 2 << totalOnly << "Total factura";
-}
-
-void TestIssuedVisibility::typeShowsItsParts()
-{
-    QFETCH(int, type);
-    QFETCH(QStringList, parts);
-    QFETCH(QString, heading);
-
-    Fixture f;
-    QVERIFY(f.start());
-    f.perform({ QStringLiteral("type=%1").arg(type) });
-    QCOMPARE(shown(*f.app), shownWith(parts));
-    QCOMPARE(f.app->issuedPage().baseHeading->text(), heading);
-    f.verifyBoxes({});
-}
-
-void TestIssuedVisibility::optionsShowAndHide_data()
+void TestIssuedVisibility::partsShown_data()
 {
     QTest::addColumn<QStringList>("steps");
-    QTest::addColumn<QStringList>("parts");
+    QTest::addColumn<QStringList>("parts"); // shown besides what the page always shows
     QTest::addColumn<QString>("heading");
 
-    QTest::newRow("retail: total only")
-        << QStringList{ "type=0", "retail" } << totalOnlyParts << "Total factura";
-    QTest::newRow("retail unticked") << QStringList{ "type=0", "retail", "retail" } << interiorParts
-                                     << "Base imponible";
-    QTest::newRow("reverse charge: total only")
-        << QStringList{ "type=0", "reverseCharge" } << totalOnlyParts << "Total factura";
-    QTest::newRow("reverse charge unticked")
-        << QStringList{ "type=0", "reverseCharge", "reverseCharge" } << interiorParts << "Base imponible";
-    QTest::newRow("surcharge columns")
-        << QStringList{ "type=0", "surcharge" } << interiorParts + surchargeParts << "Base imponible";
-    QTest::newRow("surcharge unticked")
-        << QStringList{ "type=0", "surcharge", "surcharge" } << interiorParts << "Base imponible";
-    QTest::newRow("withholding line and modes")
-        << QStringList{ "type=0", "withholding" } << interiorParts + withholdingParts << "Base imponible";
-    QTest::newRow("withholding unticked") << QStringList{ "type=0", "withholding", "rental", "withholding" }
-                                          << interiorParts << "Base imponible";
-    QTest::newRow("reverse charge keeps the withholding")
-        << QStringList{ "type=0", "withholding", "reverseCharge" } << totalOnlyParts + withholdingParts
-        << "Total factura";
-    QTest::newRow("type 0 again after exports")
-        << QStringList{ "type=0", "retail", "type=2", "type=0" } << interiorParts << "Base imponible";
+    const QString base = QStringLiteral("Base imponible"), total = QStringLiteral("Total factura");
+    const struct {
+        const char *name;
+        QStringList steps, parts;
+        QString heading;
+    } rows[] = {
+        { "Operaciones Interiores", { "type=0" }, interiorParts, base },
+        { "Entregas y servicios intracomunitarios", { "type=1" }, totalOnlyType, total },
+        { "Exportaciones", { "type=2" }, totalOnlyType, total },
+        { "retail: total only", { "type=0", "retail" }, totalOnlyParts, total },
+        { "retail unticked", { "type=0", "retail", "retail" }, interiorParts, base },
+        { "reverse charge: total only", { "type=0", "reverseCharge" }, totalOnlyParts, total },
+        { "reverse charge unticked", { "type=0", "reverseCharge", "reverseCharge" }, interiorParts, base },
+        { "surcharge columns", { "type=0", "surcharge" }, interiorParts + surchargeParts, base },
+        { "surcharge unticked", { "type=0", "surcharge", "surcharge" }, interiorParts, base },
+        { "withholding line and modes", { "type=0", "withholding" }, interiorParts + withholdingParts, base },
+        { "withholding unticked", { "type=0", "withholding", "rental", "withholding" }, interiorParts, base },
+        { "reverse charge keeps the withholding", { "type=0", "withholding", "reverseCharge" },
+            totalOnlyParts + withholdingParts, total },
+        { "type 0 again after exports", { "type=0", "retail", "type=2", "type=0" }, interiorParts, base },
+    };
+    for (const auto &row : rows)
+        QTest::newRow(row.name) << row.steps << row.parts << row.heading;
 }
 
-void TestIssuedVisibility::optionsShowAndHide()
+void TestIssuedVisibility::partsShown()
 {
     QFETCH(QStringList, steps);
     QFETCH(QStringList, parts);
@@ -117,8 +87,8 @@ void TestIssuedVisibility::optionsShowAndHide()
     Fixture f;
     QVERIFY(f.start());
     f.perform(steps);
-    QCOMPARE(shown(*f.app), shownWith(parts));
-    QCOMPARE(f.app->issuedPage().baseHeading->text(), heading);
+    QCOMPARE(f.shown(), shownWith(parts));
+    QCOMPARE(f.page().baseHeading->text(), heading);
     f.verifyBoxes({});
 }
 
@@ -174,16 +144,14 @@ void TestIssuedVisibility::exclusionTable()
     if (modes.contains(ticking) && !steps.contains("withholding") && other != "withholding")
         steps << "withholding";
     f.perform(steps);
-    QVERIFY(ticked(*f.app, other));
+    QVERIFY(f.ticked().contains(other));
 
     f.perform({ ticking });
-    QVERIFY(ticked(*f.app, ticking));
-    QCOMPARE(ticked(*f.app, other), !unticks);
+    QVERIFY(f.ticked().contains(ticking));
+    QCOMPARE(f.ticked().contains(other), !unticks);
     // Only "Criterio de caja" speaks when ticked.
-    QStringList expected;
-    if (other == "cashBasis" || ticking == "cashBasis")
-        expected << contactText;
-    f.verifyBoxes(expected);
+    f.verifyBoxes(
+        other == "cashBasis" || ticking == "cashBasis" ? QStringList{ contactText } : QStringList());
 }
 
 void TestIssuedVisibility::totalOnlyModeEmptiesTheOtherFields()
@@ -194,18 +162,15 @@ void TestIssuedVisibility::totalOnlyModeEmptiesTheOtherFields()
         "line3.base=20", "line3.rate=4" });
     QCOMPARE(f.text("total"), QStringLiteral("196.8"));
 
-    f.perform({ "retail" });
-    QCOMPARE(f.text("line1.base"), QStringLiteral("100"));
-    for (const QString &name : totalOnlyFields)
-        QCOMPARE(f.text(name), name.endsWith("quota") ? QStringLiteral("0") : QString());
-    QCOMPARE(f.text("total"), QStringLiteral("100"));
-
-    // The fields come back without their amounts; the hidden quotas were written "0".
-    f.perform({ "retail" });
-    QCOMPARE(shown(*f.app), shownWith(interiorParts));
-    for (const QString &name : totalOnlyFields)
-        QCOMPARE(f.text(name), name.endsWith("quota") ? QStringLiteral("0") : QString());
-    QCOMPARE(f.text("total"), QStringLiteral("100"));
+    // Hidden, the other fields are emptied and their quotas written "0"; shown again, they
+    // come back so, without their amounts.
+    for (const bool retail : { true, false }) {
+        f.perform({ "retail" });
+        QCOMPARE(f.shown(), shownWith(retail ? totalOnlyParts : interiorParts));
+        for (const QString &name : totalOnlyFields)
+            QCOMPARE(f.text(name), name.endsWith("quota") ? QStringLiteral("0") : QString());
+        f.expectTexts({ "line1.base=100", "total=100" });
+    }
     f.verifyBoxes({});
 }
 
@@ -215,18 +180,13 @@ void TestIssuedVisibility::exportsUntickWithholdingAndEmptyItsLine()
     QVERIFY(f.start());
     f.perform({ "type=0", "line1.base=1000", "line1.rate=21", "withholding", "rental",
         "withholding.base=1000", "withholding.percentage=15" });
-    QCOMPARE(f.text("withholding.quota"), QStringLiteral("150"));
-    QCOMPARE(f.text("total"), QStringLiteral("1060"));
+    f.expectTexts({ "withholding.quota=150", "total=1060" });
 
     f.perform({ "type=2" });
-    QVERIFY(!ticked(*f.app, "withholding"));
-    QVERIFY(!ticked(*f.app, "rental"));
-    QCOMPARE(shown(*f.app), shownWith({ "baseHeading", "line1.base", "accountLabel", "account" }));
-    QCOMPARE(f.text("withholding.base"), QString());
-    QCOMPARE(f.text("withholding.percentage"), QString());
-    QCOMPARE(f.text("withholding.quota"), QString());
-    QCOMPARE(f.text("line1.base"), QStringLiteral("1000"));
-    QCOMPARE(f.text("total"), QStringLiteral("1000"));
+    QCOMPARE(f.ticked(), QStringList());
+    QCOMPARE(f.shown(), shownWith(totalOnlyType));
+    f.expectTexts({ "withholding.base=", "withholding.percentage=", "withholding.quota=", "line1.base=1000",
+        "total=1000" });
     f.verifyBoxes({});
 }
 
@@ -235,11 +195,11 @@ void TestIssuedVisibility::messagesOfTheAccountAndTheContactBoxes()
     Fixture f;
     QVERIFY(f.start());
     f.perform({ "type=0", "account=1", "retail", "cashBasis" });
-    QVERIFY(ticked(*f.app, "cashBasis"));
-    QVERIFY(!ticked(*f.app, "retail"));
+    QCOMPARE(f.ticked(), QStringList{ "cashBasis" });
     f.perform({ "cashBasis", "fixedAssetSale", "fixedAssetSale" });
-    QVERIFY(!ticked(*f.app, "fixedAssetSale"));
-    f.verifyBoxes({ accountText("70500000    Prestaciones de servicios"), contactText, fixedAssetText });
+    QCOMPARE(f.ticked(), QStringList());
+    f.verifyBoxes(
+        { box::accountChosen("70500000    Prestaciones de servicios"), contactText, fixedAssetText });
 }
 
 QTEST_MAIN(TestIssuedVisibility)
