@@ -1,9 +1,7 @@
 // "Facturas Recibidas": the three quota-line modes set by the invoice type and the
 // options, the boxes the options untick, and the two account lists.
 
-#include "ReceivedInvoiceTesting.h"
-
-#include "entries/ReceivedAccounts.h"
+#include "InvoiceTesting.h"
 
 using namespace received;
 
@@ -22,15 +20,9 @@ void TestReceivedModes::startState()
 {
     Fixture f;
     QVERIFY(f.start());
-    QCOMPARE(shown(*f.app), shownWith({}));
-    QCOMPARE(ticked(*f.app), QStringList());
-    const ReceivedPage &page = f.app->receivedPage();
-    for (const QComboBox *list : { page.supplier, page.type, page.account })
-        QCOMPARE(list->currentIndex(), -1);
-    QCOMPARE(page.supplier->count(), 3);
-    QCOMPARE(page.supplier->itemText(1), QStringLiteral("Talleres Sur"));
-    QCOMPARE(page.account->count(), purchaseAccounts().size());
-    QCOMPARE(page.total->text(), QStringLiteral("0"));
+    verifyStartState(f);
+    QCOMPARE(itemsOf(f.page().supplier),
+        (QStringList{ "Suministros Norte", "Talleres Sur", "Papelería Central" }));
     f.verifyBoxes({});
 }
 
@@ -39,68 +31,72 @@ void TestReceivedModes::modes_data()
     QTest::addColumn<QStringList>("steps");
     QTest::addColumn<QStringList>("parts");
     QTest::addColumn<QString>("heading");
-    QTest::addColumn<QStringList>("tickedAfter");
+    QTest::addColumn<QStringList>("tickedAfter"); // sorted
     QTest::addColumn<QStringList>("expectedBoxes");
 
-    const QString base = QStringLiteral("Base imponible");
-    const QString total = QStringLiteral("Total factura");
-    const QStringList interior = typeParts + interiorOptions;
+    // What a chosen type shows whatever its mode: "Inversiones" and the account; type 0
+    // adds its four other options.
+    const QStringList typeParts{ "investments", "investments.label", "accountLabel", "account" };
+    const QStringList interior = typeParts
+        + QStringList{ "retail", "retail.label", "reverseCharge", "reverseCharge.label", "cashBasis",
+              "cashBasis.label", "withholding", "withholding.label" };
+    const QStringList full{ "baseHeading", "rateHeading", "quotaHeading", "line1.base", "line1.rate",
+        "line1.quota", "line2.base", "line2.rate", "line2.quota", "line3.base", "line3.rate", "line3.quota" };
+    const QStringList noQuota{ "baseHeading", "rateHeading", "blankHeading1", "blankHeading2", "line1.base",
+        "line1.rate", "line2.base", "line2.rate", "line3.base", "line3.rate" };
+    const QStringList totalOnly{ "baseHeading", "line1.base" };
+    const QString base = QStringLiteral("Base imponible"), total = QStringLiteral("Total factura");
+    const QStringList contact{ contactText };
 
-    QTest::newRow("interior operations: full mode")
-        << QStringList{ "type=0" } << interior + fullMode << base << QStringList() << QStringList();
-    QTest::newRow("intra-community: no quota, only Inversiones")
-        << QStringList{ "type=1" } << typeParts + noQuotaMode << base << QStringList() << QStringList();
-    QTest::newRow("imports: total only")
-        << QStringList{ "type=2" } << typeParts + totalOnlyMode << total << QStringList() << QStringList();
-    QTest::newRow("imports, then interior: the full lines again")
-        << QStringList{ "type=2", "type=0" } << interior + fullMode << base << QStringList() << QStringList();
-    QTest::newRow("reverse charge ticked: no quota")
-        << QStringList{ "type=0", "reverseCharge" } << interior + noQuotaMode << base
-        << QStringList{ "reverseCharge" } << QStringList();
-    QTest::newRow("reverse charge unticked: full again")
-        << QStringList{ "type=0", "reverseCharge", "reverseCharge" } << interior + fullMode << base
-        << QStringList() << QStringList();
-    QTest::newRow("retail ticked: total only")
-        << QStringList{ "type=0", "retail" } << interior + totalOnlyMode << total << QStringList{ "retail" }
-        << QStringList();
-    QTest::newRow("retail unticked: full with the base heading back") << QStringList{ "type=0", "retail",
-        "retail" } << interior + fullMode << base << QStringList() << QStringList();
-    QTest::newRow("retail while withholding and reverse charge: both unticked, line emptied")
-        << QStringList{ "type=0", "withholding", "reverseCharge", "withholding.base=1000",
-               "withholding.percentage=15", "rental", "retail" }
-        << interior + totalOnlyMode << total << QStringList{ "retail" } << QStringList();
-    QTest::newRow("withholding while retail: retail unticked, full lines back")
-        << QStringList{ "type=0", "retail", "withholding" } << interior + fullMode + withholdingParts << base
-        << QStringList{ "withholding" } << QStringList();
-    QTest::newRow("reverse charge while retail")
-        << QStringList{ "type=0", "retail", "reverseCharge" } << interior + noQuotaMode << base
-        << QStringList{ "reverseCharge" } << QStringList();
-    QTest::newRow("reverse charge keeps withholding")
-        << QStringList{ "type=0", "withholding", "reverseCharge" }
-        << interior + noQuotaMode + withholdingParts << base << QStringList{ "reverseCharge", "withholding" }
-        << QStringList();
-    QTest::newRow("rental and professionals exclude each other")
-        << QStringList{ "type=0", "withholding", "rental", "professionals" }
-        << interior + fullMode + withholdingParts << base << QStringList{ "withholding", "professionals" }
-        << QStringList();
-    QTest::newRow("withholding unticked: its mode unticked and hidden")
-        << QStringList{ "type=0", "withholding", "rental", "withholding" } << interior + fullMode << base
-        << QStringList() << QStringList();
-    QTest::newRow("cash basis: contact message, stays ticked")
-        << QStringList{ "type=0", "cashBasis" } << interior + fullMode << base << QStringList{ "cashBasis" }
-        << QStringList{ contactText };
-    QTest::newRow("cash basis unticked: no message")
-        << QStringList{ "type=0", "cashBasis", "cashBasis" } << interior + fullMode << base << QStringList()
-        << QStringList{ contactText };
-    QTest::newRow("a foreign type unticks every option but Inversiones") << QStringList{
-        "type=0", "investments", "cashBasis", "withholding", "professionals", "reverseCharge", "type=1"
-    } << typeParts + noQuotaMode << base << QStringList{ "investments" } << QStringList{ contactText };
-    QTest::newRow("imports after retail")
-        << QStringList{ "type=0", "retail", "type=2" } << typeParts + totalOnlyMode << total << QStringList()
-        << QStringList();
-    QTest::newRow("Inversiones keeps its tick through the types")
-        << QStringList{ "type=0", "investments", "type=2", "type=1", "type=0" } << interior + fullMode << base
-        << QStringList{ "investments" } << QStringList();
+    const struct {
+        const char *name;
+        QStringList steps, parts;
+        QString heading;
+        QStringList tickedAfter, boxes;
+    } rows[] = {
+        { "interior operations: full mode", { "type=0" }, interior + full, base, {}, {} },
+        { "intra-community: no quota, only Inversiones", { "type=1" }, typeParts + noQuota, base, {}, {} },
+        { "imports: total only", { "type=2" }, typeParts + totalOnly, total, {}, {} },
+        { "imports, then interior: the full lines again", { "type=2", "type=0" }, interior + full, base, {},
+            {} },
+        { "reverse charge ticked: no quota", { "type=0", "reverseCharge" }, interior + noQuota, base,
+            { "reverseCharge" }, {} },
+        { "reverse charge unticked: full again", { "type=0", "reverseCharge", "reverseCharge" },
+            interior + full, base, {}, {} },
+        { "retail ticked: total only", { "type=0", "retail" }, interior + totalOnly, total, { "retail" },
+            {} },
+        { "retail unticked: full with the base heading back", { "type=0", "retail", "retail" },
+            interior + full, base, {}, {} },
+        { "retail while withholding and reverse charge: both unticked, line emptied",
+            { "type=0", "withholding", "reverseCharge", "withholding.base=1000", "withholding.percentage=15",
+                "rental", "retail" },
+            interior + totalOnly, total, { "retail" }, {} },
+        { "withholding while retail: retail unticked, full lines back", { "type=0", "retail", "withholding" },
+            interior + full + withholdingParts, base, { "withholding" }, {} },
+        { "reverse charge while retail", { "type=0", "retail", "reverseCharge" }, interior + noQuota, base,
+            { "reverseCharge" }, {} },
+        { "reverse charge keeps withholding", { "type=0", "withholding", "reverseCharge" },
+            interior + noQuota + withholdingParts, base, { "reverseCharge", "withholding" }, {} },
+        { "rental and professionals exclude each other",
+            { "type=0", "withholding", "rental", "professionals" }, interior + full + withholdingParts, base,
+            { "professionals", "withholding" }, {} },
+        { "withholding unticked: its mode unticked and hidden",
+            { "type=0", "withholding", "rental", "withholding" }, interior + full, base, {}, {} },
+        { "cash basis: contact message, stays ticked", { "type=0", "cashBasis" }, interior + full, base,
+            { "cashBasis" }, contact },
+        { "cash basis unticked: no message", { "type=0", "cashBasis", "cashBasis" }, interior + full, base,
+            {}, contact },
+        { "a foreign type unticks every option but Inversiones",
+            { "type=0", "investments", "cashBasis", "withholding", "professionals", "reverseCharge",
+                "type=1" },
+            typeParts + noQuota, base, { "investments" }, contact },
+        { "imports after retail", { "type=0", "retail", "type=2" }, typeParts + totalOnly, total, {}, {} },
+        { "Inversiones keeps its tick through the types",
+            { "type=0", "investments", "type=2", "type=1", "type=0" }, interior + full, base,
+            { "investments" }, {} },
+    };
+    for (const auto &row : rows)
+        QTest::newRow(row.name) << row.steps << row.parts << row.heading << row.tickedAfter << row.boxes;
 }
 
 void TestReceivedModes::modes()
@@ -114,22 +110,17 @@ void TestReceivedModes::modes()
     Fixture f;
     QVERIFY(f.start());
     f.perform(steps);
-    if (QTest::currentTestFailed())
-        return;
-
-    QCOMPARE(shown(*f.app), shownWith(parts));
-    QCOMPARE(f.app->receivedPage().baseHeading->text(), heading);
-    QCOMPARE(ticked(*f.app), tickedAfter);
+    QCOMPARE(f.shown(), shownWith(parts));
+    QCOMPARE(f.page().baseHeading->text(), heading);
+    QCOMPARE(f.ticked(), tickedAfter);
     // Every mode empties what it hides, the fourth and fifth fields included.
     for (const QString &name : lineFields()) {
         if (f.widget(name)->isHidden())
             QVERIFY2(f.text(name).isEmpty(), qPrintable(name));
     }
     // A withholding typed and then dropped leaves nothing behind.
-    if (steps.contains(QStringLiteral("withholding.base=1000")) && !tickedAfter.contains("withholding")) {
-        for (const char *name : { "withholding.base", "withholding.percentage", "withholding.quota" })
-            QVERIFY2(f.text(name).isEmpty(), name);
-    }
+    if (steps.contains("withholding.base=1000") && !tickedAfter.contains("withholding"))
+        f.expectTexts({ "withholding.base=", "withholding.percentage=", "withholding.quota=" });
     f.verifyBoxes(expectedBoxes);
 }
 
@@ -137,27 +128,18 @@ void TestReceivedModes::investmentsSwapsTheAccountListSilently()
 {
     Fixture f;
     QVERIFY(f.start());
-    const ReceivedPage &page = f.app->receivedPage();
-    const auto items = [&] {
-        QStringList texts;
-        for (int i = 0; i < page.account->count(); ++i)
-            texts << page.account->itemText(i);
-        return texts;
-    };
-
     f.perform({ "type=0", "account=13" });
-    QCOMPARE(page.account->currentIndex(), 13);
+    QCOMPARE(f.page().account->currentIndex(), 13);
     f.perform({ "investments" });
-    QCOMPARE(items(), fixedAssetAccounts());
-    QCOMPARE(page.account->currentIndex(), -1);
+    QCOMPARE(itemsOf(f.page().account), fixedAssetAccounts());
+    QCOMPARE(f.page().account->currentIndex(), -1);
 
-    f.perform({ "account=5" });
-    f.perform({ "investments" });
-    QCOMPARE(items(), purchaseAccounts());
-    QCOMPARE(page.account->currentIndex(), -1);
+    f.perform({ "account=5", "investments" });
+    QCOMPARE(itemsOf(f.page().account), purchaseAccounts());
+    QCOMPARE(f.page().account->currentIndex(), -1);
     // Only the two choices spoke; the swaps said nothing.
-    f.verifyBoxes({ accountText(QStringLiteral("62900009\tOtros gastos diversos")),
-        accountText(QStringLiteral("21700000\tCompra de equipos informáticos")) });
+    f.verifyBoxes({ box::accountChosen("62900009\tOtros gastos diversos"),
+        box::accountChosen("21700000\tCompra de equipos informáticos") });
 }
 
 void TestReceivedModes::accountChoiceNamesTheAccount()
@@ -165,8 +147,8 @@ void TestReceivedModes::accountChoiceNamesTheAccount()
     Fixture f;
     QVERIFY(f.start());
     f.perform({ "type=0", "account=0", "account=8" });
-    f.verifyBoxes({ accountText(QStringLiteral("60000000\tCompras de mercaderías")),
-        accountText(QStringLiteral("62800000\tConsumo de luz")) });
+    f.verifyBoxes({ box::accountChosen("60000000\tCompras de mercaderías"),
+        box::accountChosen("62800000\tConsumo de luz") });
 }
 
 QTEST_MAIN(TestReceivedModes)

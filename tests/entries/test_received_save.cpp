@@ -1,9 +1,7 @@
 // "Facturas Recibidas": the checks of "Continuar" in order, the stored frec row, the
 // refusals after the checks, the reset and "Limpiar".
 
-#include "ReceivedInvoiceTesting.h"
-
-#include "entries/ReceivedAccounts.h"
+#include "InvoiceTesting.h"
 
 using namespace received;
 
@@ -17,10 +15,8 @@ private slots:
     void storedRow_data();
     void storedRow();
     void duplicateNumberRefusedForAnySupplier();
-    void supplierGoneFromTheRegister();
-    void rectificarStoresNothing_data();
-    void rectificarStoresNothing();
-    void nothingStoredWhileTodayIsUnknown();
+    void nothingStoredAfterTheChecks_data();
+    void nothingStoredAfterTheChecks();
     void investmentsAfterAnAccountAsksForOneAgain();
     void resetAfterSaving();
     void clear_data();
@@ -31,17 +27,16 @@ namespace {
 
 int storedInvoices()
 {
-    return queryValue(QStringLiteral("SELECT COUNT(*) FROM frec")).toInt();
+    return queryValue("SELECT COUNT(*) FROM frec").toInt();
 }
-
-const QStringList columns{ "proveedor", "nfac", "fecha", "type", "inv", "cm", "isp", "cc", "ret", "alq",
-    "pyo", "base0", "piva0", "civa0", "ivas0", "ivar0", "base1", "piva1", "civa1", "ivas1", "ivar1", "base2",
-    "piva2", "civa2", "ivas2", "ivar2", "base3", "piva3", "civa3", "ivas3", "ivar3", "bret", "pret", "cret",
-    "total", "ctc" };
 
 // The stored row as "column=value" texts, in table order.
 QStringList storedRowTexts()
 {
+    const QStringList columns{ "proveedor", "nfac", "fecha", "type", "inv", "cm", "isp", "cc", "ret", "alq",
+        "pyo", "base0", "piva0", "civa0", "ivas0", "ivar0", "base1", "piva1", "civa1", "ivas1", "ivar1",
+        "base2", "piva2", "civa2", "ivas2", "ivar2", "base3", "piva3", "civa3", "ivas3", "ivar3", "bret",
+        "pret", "cret", "total", "ctc" };
     const QList<QVariantList> rows = queryRows(QStringLiteral("SELECT %1 FROM frec").arg(columns.join(", ")));
     if (rows.size() != 1)
         return { QStringLiteral("%1 rows").arg(rows.size()) };
@@ -63,7 +58,18 @@ QStringList storedRowTexts()
 // "62900009\tOtros gastos diversos", a number and one line.
 const QStringList complete{ "supplier=1", "type=0", "account=13", "number=FR-2016/7", "line1.base=100",
     "line1.rate=21" };
-const QString otherExpenses = accountText(QStringLiteral("62900009\tOtros gastos diversos"));
+const QString otherExpenses = box::accountChosen("62900009\tOtros gastos diversos");
+const QString noSupplierText = warningBox("Debe seleccionar un proveedor.");
+// Said without a full stop where the number and the withholding are missing.
+const QString requiredNoStop = warningBox("Este campo es obligatorio");
+
+// The start state, the quotas too emptied.
+void verifyReset(const Fixture &f)
+{
+    verifyStartState(f);
+    for (const QString &name : lineFields() + QStringList{ "withholding.quota" })
+        QVERIFY2(f.text(name).isEmpty(), qPrintable(name));
+}
 
 } // namespace
 
@@ -71,53 +77,31 @@ void TestReceivedSave::checksInOrder_data()
 {
     QTest::addColumn<QStringList>("steps");
     QTest::addColumn<QString>("message");
-    // The field marked and focused, or empty when the check marks nothing.
-    QTest::addColumn<QString>("field");
-    QTest::addColumn<QStringList>("earlierBoxes");
+    QTest::addColumn<QString>("field"); // marked and focused; empty when the check marks nothing
 
-    const QStringList account{ otherExpenses };
-    QTest::newRow("untouched page") << QStringList() << "Error|Debe seleccionar un proveedor."
-                                    << "supplier" << QStringList();
-    QTest::newRow("no type") << QStringList{ "supplier=0" } << "Error|Debe seleccionar un tipo de factura."
-                             << "type" << QStringList();
-    QTest::newRow("no account") << QStringList{ "supplier=0", "type=0" }
-                                << "Error|Debe seleccionar una cuenta contable."
-                                << "account" << QStringList();
-    QTest::newRow("no number, before the first base")
-        << QStringList{ "supplier=0", "type=0", "account=13" } << requiredText << "number" << account;
+    const QStringList chosen{ "supplier=0", "type=0", "account=13" };
+    const QStringList numbered = chosen + QStringList{ "number=7" };
+    const QStringList withholding = numbered + QStringList{ "withholding", "withholding.base=1000" };
+    QTest::newRow("untouched page") << QStringList() << noSupplierText << "supplier";
+    QTest::newRow("no type") << QStringList{ "supplier=0" } << noTypeText << "type";
+    QTest::newRow("no account") << QStringList{ "supplier=0", "type=0" } << noAccountText << "account";
+    QTest::newRow("no number, before the first base") << chosen << requiredNoStop << "number";
     QTest::newRow("withholding base")
-        << QStringList{ "supplier=0", "type=0", "account=13", "number=7", "withholding" } << requiredText
-        << "withholding.base" << account;
-    QTest::newRow("withholding percentage") << QStringList{ "supplier=0", "type=0", "account=13", "number=7",
-        "withholding", "withholding.base=1000" }
-                                            << requiredText << "withholding.percentage" << account;
+        << numbered + QStringList{ "withholding" } << requiredNoStop << "withholding.base";
+    QTest::newRow("withholding percentage") << withholding << requiredNoStop << "withholding.percentage";
     QTest::newRow("first base, with a full stop")
-        << QStringList{ "supplier=0", "type=0", "account=13", "number=7" }
-            + QStringList{ "withholding", "withholding.base=1000", "withholding.percentage=15" }
-        << "Error|Este campo es obligatorio."
-        << "line1.base" << account;
+        << withholding + QStringList{ "withholding.percentage=15" } << requiredText << "line1.base";
     QTest::newRow("first base in total-only mode")
-        << QStringList{ "supplier=0", "type=2", "account=13", "number=7" }
-        << "Error|Este campo es obligatorio."
-        << "line1.base" << account;
-    QTest::newRow("first rate missing")
-        << QStringList{ "supplier=0", "type=0", "account=13", "number=7", "line1.base=100" }
-        << "Error|Revise los valores introducidos."
-        << "" << account;
+        << QStringList{ "supplier=0", "type=2", "account=13", "number=7" } << requiredText << "line1.base";
+    QTest::newRow("first rate missing") << numbered + QStringList{ "line1.base=100" } << reviewText << "";
     QTest::newRow("line 2 base without rate")
-        << complete + QStringList{ "line2.base=50" } << "Error|Revise los valores introducidos."
-        << "" << QStringList{ otherExpenses };
-    QTest::newRow("line 3 rate without base")
-        << complete + QStringList{ "line3.rate=4" } << "Error|Revise los valores introducidos."
-        << "" << QStringList{ otherExpenses };
+        << complete + QStringList{ "line2.base=50" } << reviewText << "";
+    QTest::newRow("line 3 rate without base") << complete + QStringList{ "line3.rate=4" } << reviewText << "";
     QTest::newRow("line 2 rate without base under reverse charge")
-        << complete + QStringList{ "reverseCharge", "line2.rate=10" }
-        << "Error|Revise los valores introducidos."
-        << "" << QStringList{ otherExpenses };
+        << complete + QStringList{ "reverseCharge", "line2.rate=10" } << reviewText << "";
     QTest::newRow("withholding without its mode")
         << complete + QStringList{ "withholding", "withholding.base=1000", "withholding.percentage=15" }
-        << "Error|Debe seleccionar una modalidad de retención."
-        << "" << QStringList{ otherExpenses };
+        << noModeText << "";
 }
 
 void TestReceivedSave::checksInOrder()
@@ -125,22 +109,13 @@ void TestReceivedSave::checksInOrder()
     QFETCH(QStringList, steps);
     QFETCH(QString, message);
     QFETCH(QString, field);
-    QFETCH(QStringList, earlierBoxes);
 
     Fixture f;
     QVERIFY(f.start());
-    f.perform(steps);
-    if (QTest::currentTestFailed())
-        return;
-    f.perform({ "save" });
-
-    f.verifyBoxes(earlierBoxes + QStringList{ message });
-    QCOMPARE(f.responder.boxes().last().icon, QMessageBox::Warning);
+    f.perform(steps + QStringList{ "save" });
+    f.verifyBoxes((steps.contains("account=13") ? QStringList{ otherExpenses } : QStringList()) << message);
     // Only the failing field is marked; the fields checked before it passed.
-    const QStringList checked{ "supplier", "type", "account", "number", "withholding.base",
-        "withholding.percentage", "withholding.quota", "line1.base" };
-    for (const QString &name : checked)
-        QCOMPARE(name + (marked(f.widget(name)) ? " marked" : ""), name + (name == field ? " marked" : ""));
+    QCOMPARE(f.markedNames(), field.isEmpty() ? QStringList() : QStringList{ field });
     if (!field.isEmpty())
         QCOMPARE(f.app->focusWidget(), f.widget(field));
     QCOMPARE(storedInvoices(), 0);
@@ -151,11 +126,10 @@ void TestReceivedSave::aCorrectedFieldIsUnmarkedByTheNextSave()
     Fixture f;
     QVERIFY(f.start());
     f.perform({ "save" });
-    QVERIFY(marked(f.widget("supplier")));
+    QCOMPARE(f.markedNames(), QStringList{ "supplier" });
     f.perform({ "supplier=2", "save" });
-    QVERIFY(!marked(f.widget("supplier")));
-    QVERIFY(marked(f.widget("type")));
-    f.verifyBoxes({ "Error|Debe seleccionar un proveedor.", "Error|Debe seleccionar un tipo de factura." });
+    QCOMPARE(f.markedNames(), QStringList{ "type" });
+    f.verifyBoxes({ noSupplierText, noTypeText });
 }
 
 void TestReceivedSave::storedRow_data()
@@ -182,17 +156,17 @@ void TestReceivedSave::storedRow_data()
                "line1.rate=21" }
         << QStringList{ "proveedor=40000001", "fecha=15/05/2016", "civa0=259259", "base3=1234567",
                "civa3=259259", "total=1493830", "ctc=60000000" }
-        << QStringList{ accountText(QStringLiteral("60000000\tCompras de mercaderías")) };
+        << QStringList{ box::accountChosen("60000000\tCompras de mercaderías") };
     QTest::newRow("intra-community investment: fixed-asset account, no quotas, lone point and comma")
         << QStringList{ "supplier=2", "type=1", "investments", "account=5", "number=UE-1", "line1.base=800",
                "line1.rate=21", "line2.base=.", "line2.rate=," }
         << QStringList{ "proveedor=40000003", "type=1", "inv=1", "civa0=0", "base1=0", "piva1=0", "base3=800",
                "piva3=21", "civa3=0", "total=800", "ctc=21700000" }
-        << QStringList{ accountText(QStringLiteral("21700000\tCompra de equipos informáticos")) };
+        << QStringList{ box::accountChosen("21700000\tCompra de equipos informáticos") };
     QTest::newRow("retail: one total, the hidden rates store 0")
         << QStringList{ "supplier=0", "type=0", "retail", "account=1", "number=T-9", "line1.base=60.5" }
         << QStringList{ "cm=1", "base0=60.5", "piva0=0", "civa0=0", "piva3=0", "total=60.5", "ctc=62100000" }
-        << QStringList{ accountText(QStringLiteral("62100000\tArrendamiento")) };
+        << QStringList{ box::accountChosen("62100000\tArrendamiento") };
 }
 
 void TestReceivedSave::storedRow()
@@ -204,24 +178,16 @@ void TestReceivedSave::storedRow()
     Fixture f;
     QVERIFY(f.start());
     // The date is picked the way the calendar does it; the others are typed and clicked.
-    QStringList typed = steps;
-    for (const QString &step : steps) {
-        if (step.startsWith(QLatin1String("date="))) {
-            f.app->dateFields()[1].edit->setDate(
-                QDate::fromString(step.mid(5), QStringLiteral("dd/MM/yyyy")));
-            typed.removeAll(step);
-        }
-    }
-    f.perform(typed);
-    if (QTest::currentTestFailed())
-        return;
+    for (const QString &step : steps.filter(QRegularExpression("^date=")))
+        f.app->dateFields()[1].edit->setDate(QDate::fromString(step.mid(5), "dd/MM/yyyy"));
+    f.perform(steps.filter(QRegularExpression("^(?!date=)")));
     f.responder.answer({ "Continuar", "Guardar" });
     f.perform({ "save" });
 
     const QStringList row = storedRowTexts();
     for (const QString &column : expectedRow)
         QVERIFY2(row.contains(column), qPrintable(column + QStringLiteral(" not in ") + row.join(' ')));
-    f.verifyBoxes(earlierBoxes + QStringList{ firstConfirmation, secondConfirmation, savedText });
+    f.verifyBoxes(earlierBoxes + savedBoxes);
 }
 
 void TestReceivedSave::duplicateNumberRefusedForAnySupplier()
@@ -234,85 +200,69 @@ void TestReceivedSave::duplicateNumberRefusedForAnySupplier()
     f.perform({ "save" });
     QCOMPARE(storedInvoices(), 1);
 
-    f.perform(complete);
-    f.perform({ "save" });
+    f.perform(complete + QStringList{ "save" });
     QCOMPARE(storedInvoices(), 1);
     // Refused before the confirmations; the form keeps what was typed.
-    QCOMPARE(f.text("number"), QStringLiteral("FR-2016/7"));
-    QCOMPARE(f.text("total"), QStringLiteral("121"));
+    f.expectTexts({ "number=FR-2016/7", "total=121" });
     QVERIFY(!marked(f.widget("number")));
-    f.verifyBoxes({ otherExpenses, firstConfirmation, secondConfirmation, savedText, otherExpenses,
-        "Error|Ya existe una factura con este Nº" });
+    f.verifyBoxes(QStringList{ otherExpenses } + savedBoxes + QStringList{ otherExpenses, duplicateText });
 }
 
-void TestReceivedSave::supplierGoneFromTheRegister()
+// Nothing is stored and the form keeps what was typed when a confirmation is answered
+// "Rectificar", while today is unknown, and when the supplier has left the register. A
+// first save of the empty page shows that the field checks come first.
+void TestReceivedSave::nothingStoredAfterTheChecks_data()
 {
-    Fixture f;
-    QVERIFY(f.start());
-    QVERIFY(execStatement(QStringLiteral("DELETE FROM cap WHERE id=40000002")));
-    f.perform(complete);
-    f.perform({ "save" });
-    QCOMPARE(storedInvoices(), 0);
-    // "Talleres Sur" is still a client, which does not count.
-    f.verifyBoxes({ otherExpenses, "Error|Error al encontrar el proveedor." });
-    QCOMPARE(f.responder.boxes().last().icon, QMessageBox::Critical);
-}
-
-void TestReceivedSave::rectificarStoresNothing_data()
-{
+    QTest::addColumn<bool>("todayKnown");
+    QTest::addColumn<bool>("supplierGone");
     QTest::addColumn<QStringList>("answers");
-    QTest::addColumn<QStringList>("confirmations");
-    QTest::addColumn<QStringList>("lastButtons");
-    QTest::newRow("first confirmation") << QStringList{ "Rectificar" } << QStringList{ firstConfirmation }
-                                        << QStringList{ "Rectificar", "Continuar" };
-    QTest::newRow("second confirmation")
-        << QStringList{ "Continuar", "Rectificar" } << QStringList{ firstConfirmation, secondConfirmation }
-        << QStringList{ "Rectificar", "Guardar" };
+    QTest::addColumn<QStringList>("boxes"); // after the save, "icon|title|text|buttons"
+
+    QTest::newRow("Rectificar at the first confirmation")
+        << true << false << QStringList{ "Rectificar" }
+        << QStringList{ box::checkTotal + "|Rectificar,Continuar" };
+    QTest::newRow("Rectificar at the second confirmation")
+        << true << false << QStringList{ "Continuar", "Rectificar" }
+        << QStringList{ box::checkTotal + "|Rectificar,Continuar", box::confirmSave + "|Rectificar,Guardar" };
+    QTest::newRow("today unknown") << false << false << QStringList()
+                                   << QStringList{ box::todayUnknown + "|OK" };
+    // "Talleres Sur" is still a client, which does not count.
+    QTest::newRow("supplier gone from the register")
+        << true << true << QStringList()
+        << QStringList{ "critical|Error|Error al encontrar el proveedor.|OK" };
 }
 
-void TestReceivedSave::rectificarStoresNothing()
+void TestReceivedSave::nothingStoredAfterTheChecks()
 {
+    QFETCH(bool, todayKnown);
+    QFETCH(bool, supplierGone);
     QFETCH(QStringList, answers);
-    QFETCH(QStringList, confirmations);
-    QFETCH(QStringList, lastButtons);
+    QFETCH(QStringList, boxes);
 
     Fixture f;
-    QVERIFY(f.start());
-    f.perform(complete);
+    QVERIFY(f.start(todayKnown));
+    if (supplierGone)
+        QVERIFY(execStatement("DELETE FROM cap WHERE id=40000002"));
+    f.perform(QStringList{ "save" } + complete);
     f.responder.answer(answers);
     f.perform({ "save" });
 
+    QVERIFY(f.settled());
+    QCOMPARE(boxLinesWithButtons(f.responder),
+        QStringList({ noSupplierText + "|OK", otherExpenses + "|OK" }) + boxes);
     QCOMPARE(storedInvoices(), 0);
-    QCOMPARE(f.text("number"), QStringLiteral("FR-2016/7"));
-    QCOMPARE(f.text("line1.quota"), QStringLiteral("21"));
-    QCOMPARE(f.app->receivedPage().account->currentIndex(), 13);
-    QCOMPARE(f.responder.boxes().last().buttons, lastButtons);
-    f.verifyBoxes(QStringList{ otherExpenses } + confirmations);
-}
-
-void TestReceivedSave::nothingStoredWhileTodayIsUnknown()
-{
-    Fixture f;
-    QVERIFY(f.start(false));
-    // The field checks come first.
-    f.perform({ "save" });
-    f.perform(complete);
-    f.perform({ "save" });
-    QCOMPARE(storedInvoices(), 0);
-    QCOMPARE(f.text("number"), QStringLiteral("FR-2016/7"));
-    f.verifyBoxes({ "Error|Debe seleccionar un proveedor.", otherExpenses,
-        "Error|No se ha podido obtener la fecha actual del servidor de hora." });
+    f.expectTexts({ "number=FR-2016/7", "line1.quota=21" });
+    QCOMPARE(f.page().account->currentIndex(), 13);
 }
 
 void TestReceivedSave::investmentsAfterAnAccountAsksForOneAgain()
 {
     Fixture f;
     QVERIFY(f.start());
-    f.perform(complete);
-    f.perform({ "investments", "save" });
-    QVERIFY(marked(f.widget("account")));
+    f.perform(complete + QStringList{ "investments", "save" });
+    QCOMPARE(f.markedNames(), QStringList{ "account" });
     QCOMPARE(f.app->focusWidget(), f.widget("account"));
-    f.verifyBoxes({ otherExpenses, "Error|Debe seleccionar una cuenta contable." });
+    f.verifyBoxes({ otherExpenses, noAccountText });
 }
 
 void TestReceivedSave::resetAfterSaving()
@@ -321,32 +271,23 @@ void TestReceivedSave::resetAfterSaving()
     QVERIFY(f.start());
     f.app->dateFields()[1].edit->setDate(QDate(2016, 4, 2));
     // A first attempt marks the number; the successful save clears the mark.
-    f.perform(QStringList{ "supplier=1", "type=0", "account=13", "save" });
+    f.perform({ "supplier=1", "type=0", "account=13", "save" });
     QVERIFY(marked(f.widget("number")));
     f.perform({ "investments", "account=0", "number=R-1", "reverseCharge", "line1.base=100", "line1.rate=21",
         "withholding", "rental", "withholding.base=100", "withholding.percentage=19" });
     f.responder.answer({ "Continuar", "Guardar" });
     f.perform({ "save" });
     QCOMPARE(storedInvoices(), 1);
-    QCOMPARE(queryValue(QStringLiteral("SELECT fecha FROM frec")).toString(), QStringLiteral("02/04/2016"));
+    QCOMPARE(queryValue("SELECT fecha FROM frec").toString(), QStringLiteral("02/04/2016"));
 
-    const ReceivedPage &page = f.app->receivedPage();
-    QCOMPARE(shown(*f.app), shownWith({}));
-    QCOMPARE(ticked(*f.app), QStringList());
-    for (const QComboBox *list : { page.supplier, page.type, page.account })
-        QCOMPARE(list->currentIndex(), -1);
     // Unticking "Inversiones" brought the purchase accounts back, without a message.
-    QCOMPARE(page.account->count(), purchaseAccounts().size());
-    QCOMPARE(page.account->itemText(13), purchaseAccounts().at(13));
-    for (const QString &name : lineFields()
-            + QStringList{ "number", "withholding.base", "withholding.percentage", "withholding.quota" })
-        QVERIFY2(f.text(name).isEmpty(), qPrintable(name));
-    QCOMPARE(f.text("total"), QStringLiteral("0"));
+    verifyReset(f);
     QCOMPARE(f.app->dateFields()[1].edit->date(), QDate(2016, 5, 15));
-    QVERIFY(!marked(f.widget("number")));
+    QCOMPARE(f.markedNames(), QStringList());
     QCOMPARE(f.app->focusWidget(), f.widget("supplier"));
-    f.verifyBoxes({ otherExpenses, requiredText, accountText(QStringLiteral("21100000\tCompra de inmuebles")),
-        firstConfirmation, secondConfirmation, savedText });
+    f.verifyBoxes(
+        QStringList{ otherExpenses, requiredNoStop, box::accountChosen("21100000\tCompra de inmuebles") }
+        + savedBoxes);
 }
 
 void TestReceivedSave::clear_data()
@@ -365,32 +306,23 @@ void TestReceivedSave::clear()
     // A failed save first: its mark outlives the clear.
     f.perform({ "supplier=1", "type=0", "account=13", "retail", "line1.base=100", "save" });
     QVERIFY(marked(f.widget("number")));
-    const QStringList before = shown(*f.app);
+    const QStringList before = f.shown();
     f.responder.answer(answer);
     f.perform({ "clear" });
 
-    const BoxResponder::Box &box = f.responder.boxes().last();
-    QCOMPARE(box.icon, QMessageBox::Warning);
-    QCOMPARE(box.buttons, (QStringList{ "No", "Sí" }));
+    QCOMPARE(f.responder.boxes().last().buttons, (QStringList{ "No", "Sí" }));
     if (answer == QLatin1String("No")) {
-        QCOMPARE(shown(*f.app), before);
-        QCOMPARE(ticked(*f.app), QStringList{ "retail" });
-        QCOMPARE(f.text("line1.base"), QStringLiteral("100"));
-        QCOMPARE(f.text("total"), QStringLiteral("100"));
-        QCOMPARE(f.app->receivedPage().supplier->currentIndex(), 1);
+        QCOMPARE(f.shown(), before);
+        QCOMPARE(f.ticked(), QStringList{ "retail" });
+        f.expectTexts({ "line1.base=100", "total=100" });
+        QCOMPARE(f.page().supplier->currentIndex(), 1);
     } else {
-        QCOMPARE(shown(*f.app), shownWith({}));
-        QCOMPARE(ticked(*f.app), QStringList());
-        for (const QString &name : lineFields())
-            QVERIFY2(f.text(name).isEmpty(), qPrintable(name));
-        QCOMPARE(f.text("total"), QStringLiteral("0"));
-        QCOMPARE(f.app->receivedPage().supplier->currentIndex(), -1);
+        verifyReset(f);
         QCOMPARE(f.app->focusWidget(), f.widget("supplier"));
     }
-    QVERIFY(marked(f.widget("number")));
+    QCOMPARE(f.markedNames(), QStringList{ "number" });
     QCOMPARE(storedInvoices(), 0);
-    f.verifyBoxes(
-        { otherExpenses, requiredText, "Información|¿Está seguro de que desea limpiar todos los campos?" });
+    f.verifyBoxes({ otherExpenses, requiredNoStop, clearQuestion });
 }
 
 QTEST_MAIN(TestReceivedSave)
