@@ -1,69 +1,38 @@
-#include "TestSupport.h"
+// "Otros Gastos e Ingresos": the stored `ogei` row, the reset, the checks and the refusals.
 
-#include <QApplication>
-#include <QComboBox>
+#include "PageDriving.h"
+
 #include <QDateEdit>
-#include <QLineEdit>
-#include <QLocale>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QTabWidget>
-#include <QTest>
 
 #include <functional>
 
 namespace {
 
-const QString savedText = QStringLiteral("Datos guardados");
+const QDate march15(2026, 3, 15);
 
-QString accountMessage(const QString &item)
-{
-    return QStringLiteral("Ha seleccionado usted la cuenta contable:\n\n") + item
-        + QStringLiteral("\n\nPor favor, verifique si es correcto.");
-}
-
-// Switches the default locale for one test and restores it afterwards.
-class LocaleScope {
-public:
-    explicit LocaleScope(bool decimalComma)
+// The window on the "Otros Gastos e Ingresos" tab, with an owner stored.
+struct Fixture : PageFixture {
+    bool start(const QDate &today = march15)
     {
-        if (decimalComma)
-            QLocale::setDefault(QLocale(QLocale::Spanish, QLocale::Spain));
+        insertOwner();
+        if (!PageFixture::start(3, today))
+            return false;
+        names = { { "amount", page().amount }, { "account", page().account }, { "save", page().save } };
+        return true;
     }
-    ~LocaleScope() { QLocale::setDefault(m_previous); }
-
-private:
-    QLocale m_previous;
+    const OtherEntriesPage &page() const { return app->otherEntriesPage(); }
+    // Picks an account, types an amount and clicks "Guardar".
+    void save(int account, const QString &amount) const
+    {
+        if (account >= 0)
+            perform({ "account=" + QString::number(account) });
+        typeText(page().amount, amount);
+        QCOMPARE(page().amount->text(), amount);
+        perform({ "save" });
+    }
 };
-
-// The window on the "Otros Gastos e Ingresos" tab, active so that focus is real.
-std::unique_ptr<App> startOnOtherEntries(FakeTimeServer &server, bool waitForToday = true)
-{
-    insertOwner();
-    auto app = startApp(server);
-    if (waitForToday && !QTest::qWaitFor([&] { return app->today().isValid(); }))
-        return nullptr;
-    app->tabs()->setCurrentIndex(3);
-    app->activateWindow();
-    if (!QTest::qWaitForWindowActive(app.get()))
-        return nullptr;
-    return app;
-}
-
-void choose(App &app, int index)
-{
-    app.otherEntriesPage().account->setCurrentIndex(index);
-}
-
-void clickSave(App &app)
-{
-    QTest::mouseClick(app.otherEntriesPage().save, Qt::LeftButton);
-}
-
-bool marked(const QWidget *field)
-{
-    return field->property("error").toBool();
-}
 
 // Evaluates a condition at the moment each message box is shown.
 class BoxShowWatch : public QObject {
@@ -100,8 +69,8 @@ private slots:
     void sameEntryTwiceStoresTwoRows();
     void refusesIncompleteForm_data();
     void refusesIncompleteForm();
-    void storesNothingWhileTodayUnknown();
-    void failedInsertKeepsThePage();
+    void nothingStoredAfterTheChecks_data();
+    void nothingStoredAfterTheChecks();
 };
 
 void TestOtherEntries::storesOneRowAndResets_data()
@@ -109,15 +78,16 @@ void TestOtherEntries::storesOneRowAndResets_data()
     QTest::addColumn<bool>("decimalComma");
     QTest::addColumn<QString>("typed");
     QTest::addColumn<int>("account");
-    QTest::addColumn<double>("importe");
-    QTest::addColumn<qlonglong>("ctc");
+    QTest::addColumn<QVariantList>("row"); // fecha, importe, typeof(importe), ctc, typeof(ctc)
 
-    QTest::newRow("decimal comma, insurance") << true << QStringLiteral("120,50") << 0 << 120.5 << 62500000LL;
-    QTest::newRow("zero") << false << QStringLiteral("0") << 1 << 0.0 << 62600000LL;
-    QTest::newRow("lone comma") << true << QStringLiteral(",") << 2 << 0.0 << 63100000LL;
-    QTest::newRow("lone point") << false << QStringLiteral(".") << 3 << 0.0 << 64000000LL;
-    QTest::newRow("income account, unsigned")
-        << false << QStringLiteral("250.75") << 9 << 250.75 << 74000000LL;
+    const auto row = [](double importe, qlonglong ctc) {
+        return QVariantList{ "15/03/2026", importe, "real", ctc, "integer" };
+    };
+    QTest::newRow("decimal comma, insurance") << true << "120,50" << 0 << row(120.5, 62500000);
+    QTest::newRow("zero") << false << "0" << 1 << row(0, 62600000);
+    QTest::newRow("lone comma") << true << "," << 2 << row(0, 63100000);
+    QTest::newRow("lone point") << false << "." << 3 << row(0, 64000000);
+    QTest::newRow("income account, unsigned") << false << "250.75" << 9 << row(250.75, 74000000);
 }
 
 void TestOtherEntries::storesOneRowAndResets()
@@ -125,188 +95,130 @@ void TestOtherEntries::storesOneRowAndResets()
     QFETCH(bool, decimalComma);
     QFETCH(QString, typed);
     QFETCH(int, account);
+    QFETCH(QVariantList, row);
+
     LocaleScope locale(decimalComma);
-    ScratchDirectory scratch;
-    BoxResponder responder;
-    FakeTimeServer server;
-    server.answerWith(noonOn(2026, 3, 15));
-    auto app = startOnOtherEntries(server);
-    QVERIFY(app);
-    const OtherEntriesPage &page = app->otherEntriesPage();
-    QDateEdit *date = app->dateFields()[2].edit;
-    const QString item = page.account->itemText(account);
+    Fixture f;
+    QVERIFY(f.start());
+    const QString item = f.page().account->itemText(account);
+    f.save(account, typed);
 
-    choose(*app, account);
-    typeText(page.amount, typed);
-    QCOMPARE(page.amount->text(), typed);
-    clickSave(*app);
-
-    const QList<QVariantList> rows
-        = queryRows(QStringLiteral("SELECT fecha, importe, typeof(importe), ctc, typeof(ctc) FROM ogei"));
-    QCOMPARE(rows.size(), 1);
-    QCOMPARE(rows[0][0].toString(), QStringLiteral("15/03/2026"));
-    QTEST(rows[0][1].toDouble(), "importe");
-    QCOMPARE(rows[0][2].toString(), QStringLiteral("real"));
-    QTEST(rows[0][3].toLongLong(), "ctc");
-    QCOMPARE(rows[0][4].toString(), QStringLiteral("integer"));
-
+    QCOMPARE(queryRows("SELECT fecha, importe, typeof(importe), ctc, typeof(ctc) FROM ogei"),
+        QList<QVariantList>{ row });
     // The reset shows no account message.
-    QCOMPARE(responder.texts(), QStringList({ accountMessage(item), savedText }));
-    QCOMPARE(responder.boxes().last().icon, QMessageBox::Information);
-    QCOMPARE(responder.boxes().last().title, QStringLiteral("Información"));
-    QCOMPARE(date->date(), QDate(2026, 3, 15));
-    QVERIFY(page.amount->text().isEmpty());
-    QCOMPARE(page.account->currentIndex(), -1);
-    QTRY_COMPARE(app->focusWidget(), static_cast<QWidget *>(date));
-    QVERIFY(!marked(page.amount));
-    QVERIFY(!marked(page.account));
+    f.verifyBoxes({ box::accountChosen(item), box::dataSaved });
+    QDateEdit *date = f.app->dateFields()[2].edit;
+    QCOMPARE(date->date(), march15);
+    QVERIFY(f.page().amount->text().isEmpty());
+    QCOMPARE(f.page().account->currentIndex(), -1);
+    QTRY_COMPARE(f.app->focusWidget(), static_cast<QWidget *>(date));
+    QCOMPARE(f.markedNames(), QStringList());
 
     // A new choice after the reset is the user's again.
-    choose(*app, 11);
-    QCOMPARE(responder.texts().size(), 3);
-    QCOMPARE(responder.texts().last(), accountMessage(QStringLiteral("77800000\tIngreso extraordinario")));
-    QVERIFY(!QApplication::activeModalWidget());
+    f.perform({ "account=11" });
+    f.verifyBoxes(
+        { box::accountChosen(item), box::dataSaved, box::accountChosen("77800000\tIngreso extraordinario") });
 }
 
 void TestOtherEntries::sameEntryTwiceStoresTwoRows()
 {
-    ScratchDirectory scratch;
-    BoxResponder responder;
-    FakeTimeServer server;
-    server.answerWith(noonOn(2026, 3, 15));
-    auto app = startOnOtherEntries(server);
-    QVERIFY(app);
-    for (int save = 0; save < 2; ++save) {
-        choose(*app, 6);
-        typeText(app->otherEntriesPage().amount, QStringLiteral("35.2"));
-        clickSave(*app);
-    }
-    const QVariantList row{ QStringLiteral("15/03/2026"), 35.2, 66900000LL };
-    const QList<QVariantList> rows = queryRows(QStringLiteral("SELECT fecha, importe, ctc FROM ogei"));
+    Fixture f;
+    QVERIFY(f.start());
+    f.save(6, "35.2");
+    f.save(6, "35.2");
+    const QList<QVariantList> rows = queryRows("SELECT fecha, importe, ctc FROM ogei");
     QCOMPARE(rows.size(), 2);
     for (const QVariantList &stored : rows) {
-        QCOMPARE(stored[0].toString(), row[0].toString());
+        QCOMPARE(stored[0].toString(), QStringLiteral("15/03/2026"));
         QCOMPARE(float(stored[1].toDouble()), 35.2f);
-        QCOMPARE(stored[2].toLongLong(), row[2].toLongLong());
+        QCOMPARE(stored[2].toLongLong(), 66900000LL);
     }
-    const QString message = accountMessage(QStringLiteral("66900000\tPago Intereses de préstamos"));
-    QCOMPARE(responder.texts(), QStringList({ message, savedText, message, savedText }));
-    QVERIFY(!QApplication::activeModalWidget());
+    const QString message = box::accountChosen("66900000\tPago Intereses de préstamos");
+    f.verifyBoxes({ message, box::dataSaved, message, box::dataSaved });
 }
 
 void TestOtherEntries::refusesIncompleteForm_data()
 {
     QTest::addColumn<QString>("typed");
     QTest::addColumn<int>("account");
-    QTest::addColumn<QString>("message");
-    QTest::addColumn<bool>("amountRefused");
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<QString>("refused");
 
-    const QString required = QStringLiteral("Este campo es obligatorio.");
-    QTest::newRow("no amount") << QString() << 4 << required << true;
-    QTest::newRow("no account") << QStringLiteral("12") << -1
-                                << QStringLiteral("Debe seleccionar una cuenta contable.") << false;
+    const QString required = QStringLiteral("warning|Error|Este campo es obligatorio.");
+    QTest::newRow("no amount") << QString() << 4 << required << "amount";
+    QTest::newRow("no account") << "12" << -1 << "warning|Error|Debe seleccionar una cuenta contable."
+                                << "account";
     // The amount is checked first.
-    QTest::newRow("neither") << QString() << -1 << required << true;
+    QTest::newRow("neither") << QString() << -1 << required << "amount";
 }
 
 void TestOtherEntries::refusesIncompleteForm()
 {
     QFETCH(QString, typed);
     QFETCH(int, account);
-    QFETCH(QString, message);
-    QFETCH(bool, amountRefused);
-    ScratchDirectory scratch;
-    BoxResponder responder;
-    FakeTimeServer server;
-    server.answerWith(noonOn(2026, 3, 15));
-    auto app = startOnOtherEntries(server);
-    QVERIFY(app);
-    const OtherEntriesPage &page = app->otherEntriesPage();
-    QWidget *refused
-        = amountRefused ? static_cast<QWidget *>(page.amount) : static_cast<QWidget *>(page.account);
+    QFETCH(QString, box);
+    QFETCH(QString, refused);
 
+    Fixture f;
+    QVERIFY(f.start());
     if (account >= 0)
-        choose(*app, account);
-    typeText(page.amount, typed);
-    responder.clear();
+        f.perform({ "account=" + QString::number(account) });
+    typeText(f.page().amount, typed);
+    f.responder.clear();
 
-    // The field is marked and focused before its box shows.
-    BoxShowWatch watch([&] { return marked(refused) && app->focusWidget() == refused; });
-    clickSave(*app);
-
-    QCOMPARE(responder.boxes().size(), 1);
-    QCOMPARE(responder.boxes()[0].icon, QMessageBox::Warning);
-    QCOMPARE(responder.boxes()[0].title, QStringLiteral("Error"));
-    QCOMPARE(responder.boxes()[0].text, message);
+    // The field is marked and focused before its box shows; a field checked before it
+    // passed and carries no mark.
+    QWidget *field = f.widget(refused);
+    BoxShowWatch watch([&] { return marked(field) && f.app->focusWidget() == field; });
+    f.perform({ "save" });
+    f.verifyBoxes({ box });
     QCOMPARE(watch.seen(), QList<bool>{ true });
-    QVERIFY(marked(refused));
-    // A field checked before the refused one passed and carries no mark.
-    if (!amountRefused)
-        QVERIFY(!marked(page.amount));
-    QCOMPARE(queryValue(QStringLiteral("SELECT COUNT(*) FROM ogei")).toInt(), 0);
+    QCOMPARE(f.markedNames(), QStringList{ refused });
+    QCOMPARE(queryValue("SELECT COUNT(*) FROM ogei").toInt(), 0);
 
     // Completing the form clears the marks and stores the row.
-    if (page.amount->text().isEmpty())
-        typeText(page.amount, QStringLiteral("7"));
-    if (page.account->currentIndex() < 0)
-        choose(*app, 5);
-    responder.clear();
-    clickSave(*app);
-    QCOMPARE(responder.texts(), QStringList{ savedText });
-    QVERIFY(!marked(page.amount));
-    QVERIFY(!marked(page.account));
-    QCOMPARE(queryValue(QStringLiteral("SELECT COUNT(*) FROM ogei")).toInt(), 1);
-    QVERIFY(!QApplication::activeModalWidget());
+    if (f.page().amount->text().isEmpty())
+        typeText(f.page().amount, "7");
+    if (f.page().account->currentIndex() < 0)
+        f.perform({ "account=5" });
+    f.responder.clear();
+    f.perform({ "save" });
+    f.verifyBoxes({ box::dataSaved });
+    QCOMPARE(f.markedNames(), QStringList());
+    QCOMPARE(queryValue("SELECT COUNT(*) FROM ogei").toInt(), 1);
 }
 
-void TestOtherEntries::storesNothingWhileTodayUnknown()
+// The page keeps what was typed while today is unknown, and when the row cannot be
+// inserted (the driver's own text is shown).
+void TestOtherEntries::nothingStoredAfterTheChecks_data()
 {
-    ScratchDirectory scratch;
-    BoxResponder responder;
-    FakeTimeServer server;
-    server.stayQuiet();
-    auto app = startOnOtherEntries(server, false);
-    QVERIFY(app);
-    const OtherEntriesPage &page = app->otherEntriesPage();
-    choose(*app, 0);
-    typeText(page.amount, QStringLiteral("99"));
-    responder.clear();
-    clickSave(*app);
+    QTest::addColumn<bool>("todayKnown");
+    QTest::addColumn<QString>("box");
 
-    QCOMPARE(responder.boxes().size(), 1);
-    QCOMPARE(responder.boxes()[0].icon, QMessageBox::Warning);
-    QCOMPARE(responder.boxes()[0].title, QStringLiteral("Error"));
-    QCOMPARE(responder.boxes()[0].text,
-        QStringLiteral("No se ha podido obtener la fecha actual del servidor de hora."));
-    QCOMPARE(queryValue(QStringLiteral("SELECT COUNT(*) FROM ogei")).toInt(), 0);
-    QCOMPARE(page.amount->text(), QStringLiteral("99"));
-    QCOMPARE(page.account->currentIndex(), 0);
-    QVERIFY(!QApplication::activeModalWidget());
+    QTest::newRow("today unknown") << false << box::todayUnknown;
+    QTest::newRow("insert fails") << true << "critical|Error|";
 }
 
-void TestOtherEntries::failedInsertKeepsThePage()
+void TestOtherEntries::nothingStoredAfterTheChecks()
 {
-    ScratchDirectory scratch;
-    BoxResponder responder;
-    FakeTimeServer server;
-    server.answerWith(noonOn(2026, 3, 15));
-    auto app = startOnOtherEntries(server);
-    QVERIFY(app);
-    QVERIFY(execStatement(QStringLiteral("DROP TABLE ogei")));
-    const OtherEntriesPage &page = app->otherEntriesPage();
-    choose(*app, 8);
-    typeText(page.amount, QStringLiteral("40"));
-    responder.clear();
-    clickSave(*app);
+    QFETCH(bool, todayKnown);
+    QFETCH(QString, box);
 
-    QCOMPARE(responder.boxes().size(), 1);
-    QCOMPARE(responder.boxes()[0].icon, QMessageBox::Critical);
-    QCOMPARE(responder.boxes()[0].title, QStringLiteral("Error"));
-    // The driver's own text.
-    QVERIFY(!responder.boxes()[0].text.isEmpty());
-    QCOMPARE(page.amount->text(), QStringLiteral("40"));
-    QCOMPARE(page.account->currentIndex(), 8);
-    QVERIFY(!QApplication::activeModalWidget());
+    Fixture f;
+    QVERIFY(f.start(todayKnown ? march15 : QDate()));
+    if (todayKnown)
+        QVERIFY(execStatement("DROP TABLE ogei"));
+    f.save(8, "40");
+    QVERIFY(f.settled());
+    const QStringList seen = boxLines(f.responder);
+    QCOMPARE(seen.size(), 2);
+    QVERIFY2(seen[1].startsWith(box) && seen[1].size() > 15, qPrintable(seen[1]));
+    if (!todayKnown) {
+        QCOMPARE(seen[1], box);
+        QCOMPARE(queryValue("SELECT COUNT(*) FROM ogei").toInt(), 0);
+    }
+    QCOMPARE(f.page().amount->text(), QStringLiteral("40"));
+    QCOMPARE(f.page().account->currentIndex(), 8);
 }
 
 QTEST_MAIN(TestOtherEntries)
