@@ -2,8 +2,6 @@
 
 #include "parties/Nif.h"
 
-#include <QPushButton>
-
 class TestNif final : public QObject {
     Q_OBJECT
 
@@ -75,22 +73,23 @@ void TestNif::liveCheck_data()
     QTest::addColumn<bool>("ownerForm");
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("shown");
-    QTest::addColumn<QVariant>("error");
+    QTest::addColumn<QVariant>("error"); // the mark; none before nine characters
 
+    const struct {
+        const char *name, *typed, *shown;
+        QVariant error;
+    } rows[] = {
+        { "eight characters", "a1234567", "A1234567", QVariant() },
+        { "valid", "12345678Z", "12345678Z", false },
+        { "valid in lower case", "12345678z", "12345678Z", false },
+        { "invalid", "12345678A", "12345678A", true },
+        { "entity in lower case", "b12345674", "B12345674", false },
+        { "excluded letter", "x1234567d", "X1234567D", true },
+    };
     for (const bool ownerForm : { true, false }) {
-        const char *form = ownerForm ? "owner" : "party";
-        QTest::addRow("%s: eight characters", form) << ownerForm << "a1234567"
-                                                    << "A1234567" << QVariant();
-        QTest::addRow("%s: valid", form) << ownerForm << "12345678Z"
-                                         << "12345678Z" << QVariant(false);
-        QTest::addRow("%s: valid in lower case", form) << ownerForm << "12345678z"
-                                                       << "12345678Z" << QVariant(false);
-        QTest::addRow("%s: invalid", form) << ownerForm << "12345678A"
-                                           << "12345678A" << QVariant(true);
-        QTest::addRow("%s: entity in lower case", form) << ownerForm << "b12345674"
-                                                        << "B12345674" << QVariant(false);
-        QTest::addRow("%s: excluded letter", form) << ownerForm << "x1234567d"
-                                                   << "X1234567D" << QVariant(true);
+        for (const auto &row : rows)
+            QTest::addRow("%s: %s", ownerForm ? "owner" : "party", row.name)
+                << ownerForm << row.typed << row.shown << row.error;
     }
 }
 
@@ -101,71 +100,56 @@ void TestNif::liveCheck()
     QFETCH(QString, shown);
     QFETCH(QVariant, error);
 
-    ScratchDirectory scratch;
+    PageFixture f;
     if (!ownerForm)
-        insertOwner(QStringLiteral("87654321X"));
-    BoxResponder responder;
-    FakeTimeServer server;
-    auto app = startWithToday(server);
-    QLineEdit *field = ownerForm ? app->registrationPage().nif : app->partiesPage().nif;
+        insertOwner("87654321X");
+    QVERIFY(f.start());
+    QLineEdit *field = ownerForm ? f.app->registrationPage().nif : f.app->partiesPage().nif;
     typeText(field, typed);
-
     QCOMPARE(field->text(), shown);
     QCOMPARE(field->property("error"), error);
-    QCOMPARE(describeBoxes(responder), QStringList());
-    QVERIFY(boxesSettled(responder));
+    f.verifyBoxes({});
 }
 
 void TestNif::shortTextKeepsTheMark()
 {
-    ScratchDirectory scratch;
-    BoxResponder responder;
-    FakeTimeServer server;
-    auto app = startWithToday(server);
-    QLineEdit *field = app->registrationPage().nif;
-
-    typeText(field, QStringLiteral("12345678A"));
+    PageFixture f;
+    QVERIFY(f.start());
+    QLineEdit *field = f.app->registrationPage().nif;
+    typeText(field, "12345678A");
     QVERIFY(marked(field));
     QTest::keyClick(field, Qt::Key_Backspace);
     QVERIFY(marked(field));
-    typeText(field, QStringLiteral("Z"));
+    typeText(field, "Z");
     QVERIFY(!marked(field));
     QTest::keyClick(field, Qt::Key_Backspace);
     QVERIFY(!marked(field));
-    QVERIFY(responder.boxes().isEmpty());
+    f.verifyBoxes({});
 }
 
 void TestNif::ownerRefusedAsParty()
 {
-    ScratchDirectory scratch;
-    insertOwner(QStringLiteral("Q1234567D"));
-    BoxResponder responder;
-    FakeTimeServer server;
-    auto app = startWithToday(server);
-
+    PageFixture f;
+    insertOwner("Q1234567D");
+    QVERIFY(f.start());
     // The last letter typed in lower case: upper-casing it must not bring the box twice.
-    typeText(app->partiesPage().nif, QStringLiteral("q1234567d"));
-
-    QCOMPARE(app->partiesPage().nif->text(), QString());
-    QCOMPARE(describeBoxes(responder),
-        QStringList{ QStringLiteral("information|Información|Póngase en contacto con la asesoría") });
-    QVERIFY(boxesSettled(responder));
+    typeText(f.app->partiesPage().nif, "q1234567d");
+    QCOMPARE(f.app->partiesPage().nif->text(), QString());
+    f.verifyBoxes({ box::info("Póngase en contacto con la asesoría") });
 }
 
 // Records shown while browsing are neither judged nor looked up.
 void TestNif::browsingIsSilent()
 {
-    ScratchDirectory scratch;
+    PageFixture f;
     insertOwner();
     // Record 1 is client and supplier at once, which a lookup would refuse; record 2
     // was stored by hand with a wrong letter.
-    insertParty(0, 43000001, QStringLiteral("11111111H"), QStringLiteral("Alfa Obras"));
-    insertParty(1, 40000001, QStringLiteral("11111111H"), QStringLiteral("Alfa Obras"));
-    insertParty(0, 43000002, QStringLiteral("22222222A"), QStringLiteral("Gamma"));
-    BoxResponder responder;
-    FakeTimeServer server;
-    auto app = startWithToday(server);
-    const PartiesPage &page = app->partiesPage();
+    insertParty(0, 43000001, "11111111H", "Alfa Obras");
+    insertParty(1, 40000001, "11111111H", "Alfa Obras");
+    insertParty(0, 43000002, "22222222A", "Gamma");
+    QVERIFY(f.start());
+    const PartiesPage &page = f.app->partiesPage();
 
     page.browse->click();
     QCOMPARE(page.nif->text(), QStringLiteral("11111111H"));
@@ -173,7 +157,7 @@ void TestNif::browsingIsSilent()
     page.previous->click();
     QCOMPARE(page.nif->text(), QStringLiteral("22222222A"));
     QVERIFY(!marked(page.nif));
-    QVERIFY(responder.boxes().isEmpty());
+    f.verifyBoxes({});
 }
 
 QTEST_MAIN(TestNif)

@@ -1,6 +1,5 @@
 #include "PartyTestSupport.h"
 
-#include <QPushButton>
 #include <QRadioButton>
 
 class TestRegister final : public QObject {
@@ -25,117 +24,87 @@ private slots:
 };
 
 namespace {
-const QString confirmSave = QStringLiteral(
-    "information|Información|Está a punto de guardar estos datos, por favor,\nasegúrese de que son correctos "
-    "antes de continuar.");
-const QString saved = QStringLiteral("information|Información|El usuario se ha guardado correctamente.");
 const QString required = QStringLiteral("warning|Error|Este campo es obligatorio.");
-const QString noRecords
-    = QStringLiteral("information|Información|Aún no se ha dado de alta a ningún usuario.");
-const QString duplicate = QStringLiteral("warning|Error|Este usuario ya ha sido dado de alta.");
 const QString askClearing
     = QStringLiteral("warning|Información|¿Está seguro de que desea limpiar todos los campos?");
 const QString offerAsSupplier
-    = QStringLiteral("information|Información|El Nif/Cif introducido ya corresponde a un "
-                     "cliente.\n¿Desea darlo de alta como proveedor?");
+    = box::info("El Nif/Cif introducido ya corresponde a un cliente.\n¿Desea darlo de alta como proveedor?");
 const QString offerAsClient
-    = QStringLiteral("information|Información|El Nif/Cif introducido ya corresponde a un "
-                     "proveedor.\n¿Desea darlo de alta como cliente?");
+    = box::info("El Nif/Cif introducido ya corresponde a un proveedor.\n¿Desea darlo de alta como cliente?");
+const QStringList empty(7);
 
 QStringList party(const QString &nif, const QString &name)
 {
-    return { nif, name, QStringLiteral("Calle Mayor 1"), QStringLiteral("04001"), QStringLiteral("almería"),
-        QStringLiteral("almería"), QStringLiteral("España") };
+    return { nif, name, "Calle Mayor 1", "04001", "almería", "almería", "España" };
 }
 
-// Types the seven fields, then picks the type (-1: none).
-void fill(const PartiesPage &page, const QStringList &values, int type)
-{
-    const auto fields = page.textFields();
-    for (std::size_t i = 0; i < fields.size(); ++i)
-        typeText(fields[i], values.at(int(i)));
-    if (type >= 0)
-        choose(page.type, type);
-}
-
-QStringList shown(const PartiesPage &page)
-{
-    QStringList values;
-    for (const QLineEdit *field : page.textFields())
-        values << field->text();
-    return values;
-}
-
-bool allReadOnly(const PartiesPage &page, bool readOnly)
-{
-    for (const QLineEdit *field : page.textFields()) {
-        if (field->isReadOnly() != readOnly)
-            return false;
+// The window with an owner and, stored by hand before it starts, none, one or three
+// parties: client "Alfa Obras" 11111111H as record 1, then supplier "Beta Suministros"
+// 22222222J and supplier "Alfa Obras" 11111111H.
+struct Fixture : PageFixture {
+    bool start(int parties = 0)
+    {
+        insertOwner();
+        if (parties > 0)
+            insertParty(0, 43000001, "11111111H", "Alfa Obras");
+        if (parties > 1) {
+            insertParty(1, 40000001, "22222222J", "Beta Suministros");
+            insertParty(1, 40000002, "11111111H", "Alfa Obras");
+        }
+        return PageFixture::start();
     }
-    return true;
-}
-
-QStringList items(const QComboBox *list)
-{
-    QStringList result;
-    for (int i = 0; i < list->count(); ++i)
-        result << list->itemText(i);
-    return result;
-}
+    const PartiesPage &page() const { return app->partiesPage(); }
+    QStringList texts() const { return textsOf(page().textFields()); }
+    bool allReadOnly(bool readOnly) const
+    {
+        for (const QLineEdit *field : page().textFields()) {
+            if (field->isReadOnly() != readOnly)
+                return false;
+        }
+        return true;
+    }
+    // Entering (the "Continuar" mode) or browsing (the "Actualizar" mode), everything
+    // that shows the mode.
+    bool inMode(bool browsing) const
+    {
+        const PartiesPage &p = page();
+        return app->editMode() == browsing
+            && p.save->text() == (browsing ? QStringLiteral("Actualizar") : QStringLiteral("Continuar"))
+            && p.browse->isHidden() == browsing && p.clear->isHidden() == browsing
+            && p.previous->isHidden() != browsing && p.next->isHidden() != browsing
+            && p.search->isHidden() != browsing && p.type->isEnabled() != browsing
+            && p.nif->isReadOnly() == browsing && p.name->isReadOnly() == browsing;
+    }
+};
 
 QList<QVariantList> partyRows()
 {
-    return queryRows(
-        QStringLiteral("SELECT auid, type, id, nif, rs, dir, cp, pobl, prov, pais FROM cap ORDER BY auid"));
+    return queryRows("SELECT auid, type, id, nif, rs, dir, cp, pobl, prov, pais FROM cap ORDER BY auid");
 }
 
-bool inEntryMode(const App &app)
+QList<QVariantList> lasts()
 {
-    const PartiesPage &page = app.partiesPage();
-    return !app.editMode() && page.save->text() == QStringLiteral("Continuar") && !page.browse->isHidden()
-        && !page.clear->isHidden() && page.previous->isHidden() && page.next->isHidden()
-        && page.search->isHidden() && page.type->isEnabled() && !page.nif->isReadOnly()
-        && !page.name->isReadOnly();
-}
-
-bool inBrowseMode(const App &app)
-{
-    const PartiesPage &page = app.partiesPage();
-    return app.editMode() && page.save->text() == QStringLiteral("Actualizar") && page.browse->isHidden()
-        && page.clear->isHidden() && !page.previous->isHidden() && !page.next->isHidden()
-        && !page.search->isHidden() && !page.type->isEnabled() && page.nif->isReadOnly()
-        && page.name->isReadOnly();
-}
-
-// Three parties stored by hand: records 1 to 3.
-void insertThreeParties()
-{
-    insertParty(0, 43000001, QStringLiteral("11111111H"), QStringLiteral("Alfa Obras"));
-    insertParty(1, 40000001, QStringLiteral("22222222J"), QStringLiteral("Beta Suministros"));
-    insertParty(1, 40000002, QStringLiteral("11111111H"), QStringLiteral("Alfa Obras"));
+    return queryRows("SELECT lastc, lastp FROM lasts");
 }
 } // namespace
 
 void TestRegister::firstAccountNumbersAndLists()
 {
-    ScratchDirectory scratch;
-    insertOwner();
-    BoxResponder responder;
-    FakeTimeServer server;
-    auto app = startWithToday(server);
-    const PartiesPage &page = app->partiesPage();
+    Fixture f;
+    QVERIFY(f.start());
+    const PartiesPage &page = f.page();
 
     // Nothing to browse yet: only the notice, and the mode stays.
     page.browse->click();
-    QVERIFY(inEntryMode(*app));
+    QVERIFY(f.inMode(false));
 
-    responder.answer({ QStringLiteral("Guardar"), QStringLiteral("OK"), QStringLiteral("Guardar") });
-    fill(page, party(QStringLiteral("11111111h"), QStringLiteral("Alfa Obras")), 0);
+    f.responder.answer({ "Guardar", "OK", "Guardar" });
+    fill(page, page.type, party("11111111h", "Alfa Obras"), 0);
     page.save->click();
     QCOMPARE(page.type->currentIndex(), -1);
-    QCOMPARE(shown(page), QStringList(7));
-    QCOMPARE(app->focusWidget(), page.type);
-    fill(page, party(QStringLiteral("B12345674"), QStringLiteral("Beta Suministros")), 1);
+    QCOMPARE(f.texts(), empty);
+    QCOMPARE(f.app->focusWidget(), page.type);
+    fill(page, page.type, party("B12345674", "Beta Suministros"), 1);
     page.save->click();
 
     QCOMPARE(partyRows(),
@@ -143,15 +112,14 @@ void TestRegister::firstAccountNumbersAndLists()
                                   "almería", "España" },
             { 2, 1, 40000001, "B12345674", "Beta Suministros", "Calle Mayor 1", 4001, "almería", "almería",
                 "España" } }));
-    QCOMPARE(queryRows(QStringLiteral("SELECT lastc, lastp FROM lasts")),
-        (QList<QVariantList>{ { 43000001, 40000001 } }));
-    QCOMPARE(app->recordCount(), 2);
-    QCOMPARE(items(app->issuedPage().client), QStringList{ QStringLiteral("Alfa Obras") });
-    QCOMPARE(app->issuedPage().client->currentIndex(), -1);
-    QCOMPARE(items(app->receivedPage().supplier), QStringList{ QStringLiteral("Beta Suministros") });
-    QCOMPARE(app->receivedPage().supplier->currentIndex(), -1);
-    QCOMPARE(describeBoxes(responder), (QStringList{ noRecords, confirmSave, saved, confirmSave, saved }));
-    QVERIFY(boxesSettled(responder));
+    QCOMPARE(lasts(), (QList<QVariantList>{ { 43000001, 40000001 } }));
+    QCOMPARE(f.app->recordCount(), 2);
+    QCOMPARE(itemsOf(f.app->issuedPage().client), QStringList{ "Alfa Obras" });
+    QCOMPARE(f.app->issuedPage().client->currentIndex(), -1);
+    QCOMPARE(itemsOf(f.app->receivedPage().supplier), QStringList{ "Beta Suministros" });
+    QCOMPARE(f.app->receivedPage().supplier->currentIndex(), -1);
+    f.verifyBoxes({ box::info("Aún no se ha dado de alta a ningún usuario."), box::confirmSave,
+        box::partySaved, box::confirmSave, box::partySaved });
 }
 
 // Type first, then the identifier, then the fields in order; a refused save keeps the form.
@@ -162,15 +130,14 @@ void TestRegister::saveRefusals_data()
     QTest::addColumn<QString>("box");
     QTest::addColumn<QString>("markedField");
 
-    QStringList noCountry = party(QStringLiteral("11111111H"), QStringLiteral("Alfa Obras"));
+    QStringList noCountry = party("11111111H", "Alfa Obras");
     noCountry[6].clear();
-    QStringList shortNif = party(QStringLiteral("1111111"), QStringLiteral("Alfa Obras"));
-    QStringList emptyAfterNif = { QStringLiteral("11111111H"), "", "", "", "", "", "" };
-
+    const QStringList shortNif = party("1111111", "Alfa Obras");
     QTest::newRow("no type") << shortNif << -1 << required << "parties.type";
     QTest::newRow("identifier too short") << shortNif << 0 << "warning|Error|NiF/CiF no válido."
                                           << "parties.nif";
-    QTest::newRow("name empty") << emptyAfterNif << 1 << required << "parties.name";
+    QTest::newRow("name empty") << QStringList{ "11111111H", "", "", "", "", "", "" } << 1 << required
+                                << "parties.name";
     QTest::newRow("country empty") << noCountry << 0 << required << "parties.country";
 }
 
@@ -181,21 +148,16 @@ void TestRegister::saveRefusals()
     QFETCH(QString, box);
     QFETCH(QString, markedField);
 
-    ScratchDirectory scratch;
-    insertOwner();
-    BoxResponder responder;
-    FakeTimeServer server;
-    auto app = startWithToday(server);
-    const PartiesPage &page = app->partiesPage();
-    fill(page, values, type);
-    page.save->click();
+    Fixture f;
+    QVERIFY(f.start());
+    fill(f.page(), f.page().type, values, type);
+    f.page().save->click();
 
-    QCOMPARE(describeBoxes(responder), QStringList{ box });
-    QVERIFY(marked(page.frame->findChild<QWidget *>(markedField)));
-    QCOMPARE(shown(page), values);
-    QCOMPARE(page.type->currentIndex(), type);
-    QCOMPARE(queryValue(QStringLiteral("SELECT COUNT(*) FROM cap")).toInt(), 0);
-    QVERIFY(boxesSettled(responder));
+    f.verifyBoxes({ box });
+    QVERIFY(marked(f.page().frame->findChild<QWidget *>(markedField)));
+    QCOMPARE(f.texts(), values);
+    QCOMPARE(f.page().type->currentIndex(), type);
+    QCOMPARE(queryValue("SELECT COUNT(*) FROM cap").toInt(), 0);
 }
 
 void TestRegister::duplicatesWithinOneRole_data()
@@ -223,32 +185,25 @@ void TestRegister::duplicatesWithinOneRole()
     QFETCH(int, type);
     QFETCH(bool, stored);
 
-    ScratchDirectory scratch;
-    insertOwner();
-    insertParty(0, 43000001, QStringLiteral("11111111H"), QStringLiteral("Alfa Obras"));
-    BoxResponder responder;
-    FakeTimeServer server;
-    auto app = startWithToday(server);
-    const PartiesPage &page = app->partiesPage();
+    Fixture f;
+    QVERIFY(f.start(1));
+    const PartiesPage &page = f.page();
 
     if (offered)
-        responder.answer(QStringLiteral("Sí"));
+        f.responder.answer("Sí");
     if (stored)
-        responder.answer(QStringLiteral("Guardar"));
+        f.responder.answer("Guardar");
     typeText(page.nif, nif);
     if (!offered)
-        fill(page, party(QString(), name), -1);
+        fill(page, page.type, party(QString(), name), -1);
     choose(page.type, type);
     page.save->click();
 
-    QStringList expected;
-    if (offered)
-        expected << offerAsSupplier;
-    expected << (stored ? QStringList{ confirmSave, saved } : QStringList{ duplicate });
-    QCOMPARE(describeBoxes(responder), expected);
-    QCOMPARE(queryValue(QStringLiteral("SELECT COUNT(*) FROM cap")).toInt(), stored ? 2 : 1);
-    QCOMPARE(queryValue(QStringLiteral("SELECT COUNT(*) FROM cap WHERE type=0")).toInt(), 1);
-    QVERIFY(boxesSettled(responder));
+    f.verifyBoxes((offered ? QStringList{ offerAsSupplier } : QStringList())
+        + (stored ? QStringList{ box::confirmSave, box::partySaved }
+                  : QStringList{ "warning|Error|Este usuario ya ha sido dado de alta." }));
+    QCOMPARE(queryValue("SELECT COUNT(*) FROM cap").toInt(), stored ? 2 : 1);
+    QCOMPARE(queryValue("SELECT COUNT(*) FROM cap WHERE type=0").toInt(), 1);
 }
 
 void TestRegister::otherRoleOffered_data()
@@ -269,267 +224,198 @@ void TestRegister::otherRoleOffered()
     QFETCH(QString, answer);
     QFETCH(QString, box);
 
-    ScratchDirectory scratch;
+    Fixture f;
     insertOwner();
-    insertParty(storedType, storedType == 0 ? 43000001 : 40000001, QStringLiteral("Q1234567D"),
-        QStringLiteral("Beta Obras"), QStringLiteral("Calle Real 2"), 4002);
-    BoxResponder responder;
-    FakeTimeServer server;
-    auto app = startWithToday(server);
-    const PartiesPage &page = app->partiesPage();
+    insertParty(
+        storedType, storedType == 0 ? 43000001 : 40000001, "Q1234567D", "Beta Obras", "Calle Real 2", 4002);
+    QVERIFY(f.PageFixture::start());
+    const PartiesPage &page = f.page();
 
-    responder.answer(answer);
+    f.responder.answer(answer);
     // The lower-case last letter is upper-cased first; the offer must come once.
-    typeText(page.nif, QStringLiteral("q1234567d"));
-    QCOMPARE(describeBoxes(responder), QStringList{ box });
-    if (answer == QStringLiteral("No")) {
-        QCOMPARE(shown(page), QStringList(7));
+    typeText(page.nif, "q1234567d");
+    if (answer == "No") {
+        f.verifyBoxes({ box });
+        QCOMPARE(f.texts(), empty);
         QCOMPARE(page.type->currentIndex(), -1);
-        QVERIFY(allReadOnly(page, false));
-        QVERIFY(boxesSettled(responder));
+        QVERIFY(f.allReadOnly(false));
         return;
     }
 
     const int otherType = 1 - storedType;
     QCOMPARE(page.type->currentIndex(), otherType);
-    QCOMPARE(shown(page),
+    QCOMPARE(f.texts(),
         (QStringList{ "Q1234567D", "Beta Obras", "Calle Real 2", "4002", "almería", "almería", "España" }));
     // Offered as a supplier, the client's data are locked; the other way round they stay editable.
-    QVERIFY(allReadOnly(page, storedType == 0));
+    QVERIFY(f.allReadOnly(storedType == 0));
 
-    responder.answer(QStringLiteral("Guardar"));
+    f.responder.answer("Guardar");
     page.save->click();
-    QCOMPARE(queryRows(QStringLiteral("SELECT type, id, nif, rs, dir, cp FROM cap WHERE auid=2")),
+    QCOMPARE(queryRows("SELECT type, id, nif, rs, dir, cp FROM cap WHERE auid=2"),
         (QList<QVariantList>{ { otherType, otherType == 0 ? 43000001 : 40000001, "Q1234567D", "Beta Obras",
             "Calle Real 2", 4002 } }));
-    QVERIFY(allReadOnly(page, false));
-    QCOMPARE(describeBoxes(responder), (QStringList{ box, confirmSave, saved }));
-    QVERIFY(boxesSettled(responder));
+    QVERIFY(f.allReadOnly(false));
+    f.verifyBoxes({ box, box::confirmSave, box::partySaved });
 }
 
 void TestRegister::bothRolesRefused()
 {
-    ScratchDirectory scratch;
-    insertOwner();
-    insertThreeParties();
-    BoxResponder responder;
-    FakeTimeServer server;
-    auto app = startWithToday(server);
-    const PartiesPage &page = app->partiesPage();
-
-    typeText(page.nif, QStringLiteral("11111111H"));
-    QCOMPARE(page.nif->text(), QString());
-    QCOMPARE(page.name->text(), QString());
-    QCOMPARE(describeBoxes(responder),
-        QStringList{
-            QStringLiteral("warning|Advertencia|El Nif/Cif introducido ya corresponde a un cliente\ny a "
-                           "un proveedor y no puede volver a darlo de alta.") });
-    QVERIFY(boxesSettled(responder));
+    Fixture f;
+    QVERIFY(f.start(3));
+    typeText(f.page().nif, "11111111H");
+    QCOMPARE(f.page().nif->text(), QString());
+    QCOMPARE(f.page().name->text(), QString());
+    f.verifyBoxes(
+        { "warning|Advertencia|El Nif/Cif introducido ya corresponde a un cliente\ny a un proveedor y no "
+          "puede volver a darlo de alta." });
 }
 
 void TestRegister::rectificarWritesNothing()
 {
-    ScratchDirectory scratch;
-    insertOwner();
-    BoxResponder responder;
-    FakeTimeServer server;
-    auto app = startWithToday(server);
-    const PartiesPage &page = app->partiesPage();
+    Fixture f;
+    QVERIFY(f.start());
+    const QStringList values = party("11111111H", "Alfa Obras");
+    fill(f.page(), f.page().type, values, 0);
+    f.responder.answer("Rectificar");
+    f.page().save->click();
 
-    const QStringList values = party(QStringLiteral("11111111H"), QStringLiteral("Alfa Obras"));
-    fill(page, values, 0);
-    responder.answer(QStringLiteral("Rectificar"));
-    page.save->click();
-
-    QCOMPARE(describeBoxes(responder), QStringList{ confirmSave });
+    f.verifyBoxes({ box::confirmSave });
     QVERIFY(partyRows().isEmpty());
-    QCOMPARE(queryRows(QStringLiteral("SELECT lastc, lastp FROM lasts")),
-        (QList<QVariantList>{ { 43000000, 40000000 } }));
-    QCOMPARE(shown(page), values);
-    QCOMPARE(page.type->currentIndex(), 0);
-    QCOMPARE(app->recordCount(), 0);
-    QVERIFY(boxesSettled(responder));
+    QCOMPARE(lasts(), (QList<QVariantList>{ { 43000000, 40000000 } }));
+    QCOMPARE(f.texts(), values);
+    QCOMPARE(f.page().type->currentIndex(), 0);
+    QCOMPARE(f.app->recordCount(), 0);
 }
 
 void TestRegister::clearAsksAndUnlocks()
 {
-    ScratchDirectory scratch;
-    insertOwner();
-    insertParty(0, 43000001, QStringLiteral("11111111H"), QStringLiteral("Alfa Obras"));
-    BoxResponder responder;
-    FakeTimeServer server;
-    auto app = startWithToday(server);
-    const PartiesPage &page = app->partiesPage();
+    Fixture f;
+    QVERIFY(f.start(1));
+    const PartiesPage &page = f.page();
 
     // Accepting the client as a supplier locks the seven fields.
-    responder.answer({ QStringLiteral("Sí"), QStringLiteral("No") });
-    typeText(page.nif, QStringLiteral("11111111H"));
+    f.responder.answer({ "Sí", "No" });
+    typeText(page.nif, "11111111H");
     page.clear->click();
     QCOMPARE(page.name->text(), QStringLiteral("Alfa Obras"));
-    QVERIFY(allReadOnly(page, true));
+    QVERIFY(f.allReadOnly(true));
 
-    responder.answer(QStringLiteral("Sí"));
+    f.responder.answer("Sí");
     page.clear->click();
-    QCOMPARE(shown(page), QStringList(7));
+    QCOMPARE(f.texts(), empty);
     QCOMPARE(page.type->currentIndex(), -1);
-    QCOMPARE(app->focusWidget(), page.type);
-    QVERIFY(allReadOnly(page, false));
-    typeText(page.name, QStringLiteral("Gamma"));
+    QCOMPARE(f.app->focusWidget(), page.type);
+    QVERIFY(f.allReadOnly(false));
+    typeText(page.name, "Gamma");
     QCOMPARE(page.name->text(), QStringLiteral("Gamma"));
-    QCOMPARE(describeBoxes(responder), (QStringList{ offerAsSupplier, askClearing, askClearing }));
-    QVERIFY(boxesSettled(responder));
+    f.verifyBoxes({ offerAsSupplier, askClearing, askClearing });
 }
 
 void TestRegister::browseWrapsAround()
 {
-    ScratchDirectory scratch;
-    insertOwner();
-    insertThreeParties();
-    BoxResponder responder;
-    FakeTimeServer server;
-    auto app = startWithToday(server);
-    const PartiesPage &page = app->partiesPage();
+    Fixture f;
+    QVERIFY(f.start(3));
+    const PartiesPage &page = f.page();
 
     page.browse->click();
-    QVERIFY(inBrowseMode(*app));
-    QCOMPARE(shown(page),
+    QVERIFY(f.inMode(true));
+    QCOMPARE(f.texts(),
         (QStringList{ "11111111H", "Alfa Obras", "Calle Mayor 1", "4001", "almería", "almería", "España" }));
-    QCOMPARE(page.type->currentIndex(), 0);
-    page.previous->click();
-    QCOMPARE(page.nif->text(), QStringLiteral("11111111H"));
-    QCOMPARE(page.type->currentIndex(), 1);
-    page.next->click();
-    QCOMPARE(page.type->currentIndex(), 0);
-    page.next->click();
-    QCOMPARE(page.nif->text(), QStringLiteral("22222222J"));
-    page.next->click();
-    page.next->click();
-    QCOMPARE(page.nif->text(), QStringLiteral("11111111H"));
-    QCOMPARE(page.type->currentIndex(), 0);
-    QVERIFY(responder.boxes().isEmpty());
+    // Record 1, then 3, 1, 2, 3 and 1 again: identifier and type.
+    QStringList seen{ page.nif->text() + QString::number(page.type->currentIndex()) };
+    for (QPushButton *button : { page.previous, page.next, page.next, page.next, page.next }) {
+        button->click();
+        seen << page.nif->text() + QString::number(page.type->currentIndex());
+    }
+    QCOMPARE(seen,
+        (QStringList{ "11111111H0", "11111111H1", "11111111H0", "22222222J1", "11111111H1", "11111111H0" }));
+    f.verifyBoxes({});
 }
 
 // A record number with no row behind it leaves browsing completely, "Limpiar" included.
 void TestRegister::missingRecordLeavesBrowsing()
 {
-    ScratchDirectory scratch;
+    Fixture f;
     insertOwner();
-    insertParty(0, 43000001, QStringLiteral("11111111H"), QStringLiteral("Alfa Obras"));
-    QVERIFY(execStatement(QStringLiteral("UPDATE cap SET auid=2")));
-    BoxResponder responder;
-    FakeTimeServer server;
-    auto app = startWithToday(server);
-
-    app->partiesPage().browse->click();
-    QCOMPARE(describeBoxes(responder),
-        QStringList{ QStringLiteral("critical|Error|Cliente o proveedor no encontrado.") });
-    QVERIFY(inEntryMode(*app));
-    QCOMPARE(shown(app->partiesPage()), QStringList(7));
-    QVERIFY(boxesSettled(responder));
+    insertParty(0, 43000001, "11111111H", "Alfa Obras");
+    QVERIFY(execStatement("UPDATE cap SET auid=2"));
+    QVERIFY(f.PageFixture::start());
+    f.page().browse->click();
+    f.verifyBoxes({ "critical|Error|Cliente o proveedor no encontrado." });
+    QVERIFY(f.inMode(false));
+    QCOMPARE(f.texts(), empty);
 }
 
 void TestRegister::updateChangesOnlyTheAddress()
 {
-    ScratchDirectory scratch;
-    insertOwner();
-    insertThreeParties();
-    BoxResponder responder;
-    FakeTimeServer server;
-    auto app = startWithToday(server);
-    const PartiesPage &page = app->partiesPage();
-    const QList<QVariantList> before = partyRows();
+    Fixture f;
+    QVERIFY(f.start(3));
+    const PartiesPage &page = f.page();
+    QList<QVariantList> expected = partyRows();
 
     page.browse->click();
     page.previous->click();
     // The key fields do not take typing while browsing.
-    typeText(page.nif, QStringLiteral("1"));
-    typeText(page.name, QStringLiteral("X"));
-    replaceText(page.address, QStringLiteral("Avenida Sur 9"));
-    replaceText(page.postalCode, QStringLiteral("04700"));
-    replaceText(page.town, QStringLiteral("el ejido"));
-    replaceText(page.province, QStringLiteral("almería"));
-    replaceText(page.country, QStringLiteral("ESPAÑA"));
+    typeText(page.nif, "1");
+    typeText(page.name, "X");
+    const QStringList address{ "Avenida Sur 9", "04700", "el ejido", "almería", "ESPAÑA" };
+    for (int i = 0; i < address.size(); ++i)
+        replaceText(page.textFields()[size_t(i + 2)], address[i]);
     page.save->click();
 
-    QList<QVariantList> expected = before;
     expected[2] = { 3, 1, 40000002, "11111111H", "Alfa Obras", "Avenida Sur 9", 4700, "el ejido", "almería",
         "ESPAÑA" };
     QCOMPARE(partyRows(), expected);
-    QCOMPARE(describeBoxes(responder),
-        QStringList{ QStringLiteral("information|Información|Datos actualizados correctamente.") });
-    QVERIFY(inEntryMode(*app));
-    QCOMPARE(shown(page), QStringList(7));
+    f.verifyBoxes({ box::info("Datos actualizados correctamente.") });
+    QVERIFY(f.inMode(false));
+    QCOMPARE(f.texts(), empty);
     QCOMPARE(page.type->currentIndex(), -1);
-    QCOMPARE(app->recordCount(), 3);
-    QVERIFY(boxesSettled(responder));
+    QCOMPARE(f.app->recordCount(), 3);
 }
+
+// Record 1 stays shown when the search finds nothing or the identifier is wrong.
+const struct SearchCase {
+    const char *name;
+    bool supplier;
+    const char *typed; // and shown upper-cased
+    bool valid; // the search field white, or red
+    const char *shownName;
+    int shownType;
+    QStringList boxes;
+} searchCases[] = {
+    { "client", false, "11111111h", true, "Alfa Obras", 0, {} },
+    { "supplier", true, "11111111H", true, "Alfa Obras", 1, {} },
+    { "other supplier", true, "22222222J", true, "Beta Suministros", 1, {} },
+    { "not a client", false, "22222222J", true, "Alfa Obras", 0,
+        { "warning|Error|No existe ningún usuario con el NiF/CiF introducido" } },
+    { "wrong identifier", true, "22222222A", false, "Alfa Obras", 0, {} },
+};
 
 void TestRegister::search_data()
 {
-    QTest::addColumn<bool>("supplier");
-    QTest::addColumn<QString>("typed");
-    QTest::addColumn<QString>("searched");
-    QTest::addColumn<QString>("style");
-    QTest::addColumn<QString>("shownName");
-    QTest::addColumn<int>("shownType");
-    QTest::addColumn<QStringList>("boxes");
-
-    QTest::newRow("client") << false << "11111111h"
-                            << "11111111H"
-                            << "background-color: white"
-                            << "Alfa Obras" << 0 << QStringList();
-    QTest::newRow("supplier") << true << "11111111H"
-                              << "11111111H"
-                              << "background-color: white"
-                              << "Alfa Obras" << 1 << QStringList();
-    QTest::newRow("other supplier") << true << "22222222J"
-                                    << "22222222J"
-                                    << "background-color: white"
-                                    << "Beta Suministros" << 1 << QStringList();
-    // Record 1 stays shown when the search finds nothing or the identifier is wrong.
-    QTest::newRow("not a client") << false << "22222222J"
-                                  << "22222222J"
-                                  << "background-color: white"
-                                  << "Alfa Obras" << 0
-                                  << QStringList{
-                                         "warning|Error|No existe ningún usuario con el NiF/CiF introducido"
-                                     };
-    QTest::newRow("wrong identifier") << true << "22222222A"
-                                      << "22222222A"
-                                      << "background-color: red"
-                                      << "Alfa Obras" << 0 << QStringList();
+    addRows(searchCases);
 }
 
 void TestRegister::search()
 {
-    QFETCH(bool, supplier);
-    QFETCH(QString, typed);
-    QFETCH(QString, searched);
-    QFETCH(QString, style);
-    QFETCH(QString, shownName);
-    QFETCH(int, shownType);
-    QFETCH(QStringList, boxes);
+    QFETCH(int, row);
+    const SearchCase &c = searchCases[row];
 
-    ScratchDirectory scratch;
-    insertOwner();
-    insertThreeParties();
-    BoxResponder responder;
-    FakeTimeServer server;
-    auto app = startWithToday(server);
-    const PartiesPage &page = app->partiesPage();
+    Fixture f;
+    QVERIFY(f.start(3));
+    const PartiesPage &page = f.page();
 
     page.browse->click();
-    if (supplier)
+    if (c.supplier)
         page.searchSupplier->click();
-    typeText(page.searchNif, typed);
+    typeText(page.searchNif, c.typed);
 
-    QCOMPARE(page.searchNif->text(), searched);
-    QCOMPARE(page.searchNif->styleSheet(), style);
-    QCOMPARE(page.name->text(), shownName);
-    QCOMPARE(page.type->currentIndex(), shownType);
-    QVERIFY(inBrowseMode(*app));
-    QCOMPARE(describeBoxes(responder), boxes);
-    QVERIFY(boxesSettled(responder));
+    QCOMPARE(page.searchNif->text(), QString(c.typed).toUpper());
+    QCOMPARE(page.searchNif->styleSheet(), c.valid ? "background-color: white" : "background-color: red");
+    QCOMPARE(page.name->text(), c.shownName);
+    QCOMPARE(page.type->currentIndex(), c.shownType);
+    QVERIFY(f.inMode(true));
+    f.verifyBoxes(c.boxes);
 }
 
 QTEST_MAIN(TestRegister)

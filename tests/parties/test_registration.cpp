@@ -1,8 +1,6 @@
 #include "PartyTestSupport.h"
 
 #include <QFrame>
-#include <QPushButton>
-#include <QTabWidget>
 
 class TestRegistration final : public QObject {
     Q_OBJECT
@@ -18,59 +16,50 @@ private slots:
 namespace {
 const QString required = QStringLiteral("warning|Error|Este campo es obligatorio.");
 const QString invalidNif = QStringLiteral("warning|Error|NiF/CiF no válido.");
+const QString ownerTitle = QStringLiteral("Brivana - Reformas del Sur ( Corvena )");
+const QStringList owner{ "b12345674", "Reformas del Sur", "Calle Mayor 1", "04001", "Almería", "Almería",
+    "España" };
 
-void fill(const RegistrationPage &form, const QStringList &values, int technician)
+// The owner's values with field i replaced.
+QStringList ownerWith(int i, const QString &value)
 {
-    const auto fields = form.textFields();
-    for (std::size_t i = 0; i < fields.size(); ++i)
-        replaceText(fields[i], values.at(int(i)));
-    if (technician >= 0)
-        choose(form.technician, technician);
+    QStringList values = owner;
+    values[i] = value;
+    return values;
 }
-
-const QStringList owner = { QStringLiteral("b12345674"), QStringLiteral("Reformas del Sur"),
-    QStringLiteral("Calle Mayor 1"), QStringLiteral("04001"), QStringLiteral("Almería"),
-    QStringLiteral("Almería"), QStringLiteral("España") };
 } // namespace
 
 void TestRegistration::registerThenRestart()
 {
-    ScratchDirectory scratch;
-    BoxResponder responder;
-    FakeTimeServer server;
-    {
-        auto app = startWithToday(server);
-        const RegistrationPage &form = app->registrationPage();
-        QCOMPARE(app->centralWidget(), form.frame);
-        QVERIFY(app->tabs()->isHidden());
-        QCOMPARE(app->windowTitle(), QStringLiteral("Brivana"));
+    PageFixture f;
+    QVERIFY(f.start());
+    const RegistrationPage &form = f.app->registrationPage();
+    QCOMPARE(f.app->centralWidget(), form.frame);
+    QVERIFY(f.app->tabs()->isHidden());
+    QCOMPARE(f.app->windowTitle(), QStringLiteral("Brivana"));
 
-        fill(form, owner, 2);
-        form.registerButton->click();
+    fill(form, form.technician, owner, 2);
+    form.registerButton->click();
+    f.verifyBoxes({ box::ownerRegistered });
+    QCOMPARE(queryRows("SELECT nif, rs, dir, cp, pobl, prov, pais, tecn FROM admin"),
+        (QList<QVariantList>{
+            { "B12345674", "Reformas del Sur", "Calle Mayor 1", 4001, "Almería", "Almería", "España", 2 } }));
+    QCOMPARE(f.app->windowTitle(), ownerTitle);
+    QCOMPARE(f.app->centralWidget(), f.app->tabs());
+    QVERIFY(!f.app->tabs()->isHidden());
+    QVERIFY(form.frame->isHidden());
+    QCOMPARE(form.name->text(), QStringLiteral("Reformas del Sur"));
 
-        QCOMPARE(describeBoxes(responder),
-            QStringList{ QStringLiteral("information|Información|Se ha registrado correctamente.") });
-        QCOMPARE(queryRows(QStringLiteral("SELECT nif, rs, dir, cp, pobl, prov, pais, tecn FROM admin")),
-            (QList<QVariantList>{ { "B12345674", "Reformas del Sur", "Calle Mayor 1", 4001, "Almería",
-                "Almería", "España", 2 } }));
-        QCOMPARE(app->windowTitle(), QStringLiteral("Brivana - Reformas del Sur ( Corvena )"));
-        QCOMPARE(app->centralWidget(), app->tabs());
-        QVERIFY(!app->tabs()->isHidden());
-        QVERIFY(form.frame->isHidden());
-        QCOMPARE(form.name->text(), QStringLiteral("Reformas del Sur"));
-        QVERIFY(boxesSettled(responder));
-    }
-    responder.clear();
-
-    auto app = startWithToday(server);
-    QCOMPARE(app->centralWidget(), app->tabs());
-    QVERIFY(app->registrationPage().frame->isHidden());
-    QCOMPARE(app->windowTitle(), QStringLiteral("Brivana - Reformas del Sur ( Corvena )"));
-    typeText(app->partiesPage().nif, QStringLiteral("B12345674"));
-    QCOMPARE(app->partiesPage().nif->text(), QString());
-    QCOMPARE(describeBoxes(responder),
-        QStringList{ QStringLiteral("information|Información|Póngase en contacto con la asesoría") });
-    QVERIFY(boxesSettled(responder));
+    // After a restart the tabs show at once, and the owner is still refused as a party.
+    f.app.reset();
+    f.responder.clear();
+    QVERIFY(f.start());
+    QCOMPARE(f.app->centralWidget(), f.app->tabs());
+    QVERIFY(f.app->registrationPage().frame->isHidden());
+    QCOMPARE(f.app->windowTitle(), ownerTitle);
+    typeText(f.app->partiesPage().nif, "B12345674");
+    QCOMPARE(f.app->partiesPage().nif->text(), QString());
+    f.verifyBoxes({ box::info("Póngase en contacto con la asesoría") });
 }
 
 // Checks run in form order and stop at the first failure; nothing is stored.
@@ -81,24 +70,14 @@ void TestRegistration::refusals_data()
     QTest::addColumn<QString>("box");
     QTest::addColumn<QString>("markedField");
 
-    QStringList shortNif = owner;
-    shortNif[0] = QStringLiteral("1234567");
-    QStringList wrongNif = owner;
-    wrongNif[0] = QStringLiteral("12345678A");
-    QStringList onlyWrongNif = { QStringLiteral("12345678A"), "", "", "", "", "", "" };
-    QStringList noName = owner;
-    noName[1].clear();
-    QStringList noCountry = owner;
-    noCountry[6].clear();
-    QStringList noProvince = owner;
-    noProvince[5].clear();
-
-    QTest::newRow("identifier too short") << shortNif << 0 << invalidNif << "registration.nif";
-    QTest::newRow("identifier wrong") << wrongNif << 0 << invalidNif << "registration.nif";
-    QTest::newRow("identifier before empty fields") << onlyWrongNif << -1 << invalidNif << "registration.nif";
-    QTest::newRow("business name empty") << noName << 1 << required << "registration.name";
-    QTest::newRow("country empty") << noCountry << 1 << required << "registration.country";
-    QTest::newRow("fields before technician") << noProvince << -1 << required << "registration.province";
+    QTest::newRow("identifier too short") << ownerWith(0, "1234567") << 0 << invalidNif << "registration.nif";
+    QTest::newRow("identifier wrong") << ownerWith(0, "12345678A") << 0 << invalidNif << "registration.nif";
+    QTest::newRow("identifier before empty fields")
+        << QStringList{ "12345678A", "", "", "", "", "", "" } << -1 << invalidNif << "registration.nif";
+    QTest::newRow("business name empty") << ownerWith(1, "") << 1 << required << "registration.name";
+    QTest::newRow("country empty") << ownerWith(6, "") << 1 << required << "registration.country";
+    QTest::newRow("fields before technician")
+        << ownerWith(5, "") << -1 << required << "registration.province";
     QTest::newRow("no technician") << owner << -1 << required << "registration.technician";
 }
 
@@ -109,70 +88,58 @@ void TestRegistration::refusals()
     QFETCH(QString, box);
     QFETCH(QString, markedField);
 
-    ScratchDirectory scratch;
-    BoxResponder responder;
-    FakeTimeServer server;
-    auto app = startWithToday(server);
-    const RegistrationPage &form = app->registrationPage();
-    fill(form, values, technician);
+    PageFixture f;
+    QVERIFY(f.start());
+    const RegistrationPage &form = f.app->registrationPage();
+    fill(form, form.technician, values, technician);
     form.registerButton->click();
 
-    QCOMPARE(describeBoxes(responder), QStringList{ box });
+    f.verifyBoxes({ box });
     auto *field = form.frame->findChild<QWidget *>(markedField);
     QVERIFY(marked(field));
     if (field == form.nif)
-        QCOMPARE(app->focusWidget(), form.nif);
-    QCOMPARE(queryValue(QStringLiteral("SELECT COUNT(*) FROM admin")).toInt(), 0);
-    QCOMPARE(app->centralWidget(), form.frame);
-    QCOMPARE(app->windowTitle(), QStringLiteral("Brivana"));
-    QCOMPARE(app->ownerNif(), QString());
-    QVERIFY(boxesSettled(responder));
+        QCOMPARE(f.app->focusWidget(), form.nif);
+    QCOMPARE(queryValue("SELECT COUNT(*) FROM admin").toInt(), 0);
+    QCOMPARE(f.app->centralWidget(), form.frame);
+    QCOMPARE(f.app->windowTitle(), QStringLiteral("Brivana"));
+    QCOMPARE(f.app->ownerNif(), QString());
 }
 
 void TestRegistration::firstEmptyFieldStops()
 {
-    ScratchDirectory scratch;
-    BoxResponder responder;
-    FakeTimeServer server;
-    auto app = startWithToday(server);
-    const RegistrationPage &form = app->registrationPage();
-
-    QStringList values = owner;
-    values[2].clear();
-    fill(form, values, -1);
+    PageFixture f;
+    QVERIFY(f.start());
+    const RegistrationPage &form = f.app->registrationPage();
+    fill(form, form.technician, ownerWith(2, ""), -1);
     form.registerButton->click();
     QVERIFY(marked(form.address));
     QVERIFY(!marked(form.name));
 
     // Now the name is empty and the address filled: the address keeps its old mark.
-    replaceText(form.address, QStringLiteral("Calle Mayor 1"));
+    replaceText(form.address, "Calle Mayor 1");
     replaceText(form.name, QString());
     form.registerButton->click();
     QVERIFY(marked(form.name));
     QVERIFY(marked(form.address));
     QVERIFY(!marked(form.nif));
-    QCOMPARE(describeBoxes(responder), (QStringList{ required, required }));
-    QVERIFY(boxesSettled(responder));
+    f.verifyBoxes({ required, required });
 }
 
 void TestRegistration::unreadableOwnerTableShowsTheForm()
 {
-    ScratchDirectory scratch;
-    QVERIFY(execStatement(QStringLiteral("CREATE TABLE admin (something TEXT)")));
-    execStatement(QStringLiteral("INSERT INTO admin VALUES ('x')"));
-    BoxResponder responder;
-    FakeTimeServer server;
-    auto app = startWithToday(server);
+    PageFixture f;
+    QVERIFY(execStatement("CREATE TABLE admin (something TEXT)"));
+    execStatement("INSERT INTO admin VALUES ('x')");
+    QVERIFY(f.start());
 
-    QCOMPARE(responder.boxes().size(), 1);
-    QCOMPARE(responder.boxes().first().icon, QMessageBox::Critical);
-    QCOMPARE(responder.boxes().first().title, QStringLiteral("Error"));
-    QVERIFY2(responder.boxes().first().text.contains(QStringLiteral("no such column")),
-        qPrintable(responder.boxes().first().text));
-    QCOMPARE(app->centralWidget(), app->registrationPage().frame);
-    QVERIFY(app->tabs()->isHidden());
-    QCOMPARE(app->ownerNif(), QString());
-    QVERIFY(boxesSettled(responder));
+    QVERIFY(f.settled());
+    QCOMPARE(f.responder.boxes().size(), 1);
+    QVERIFY2(boxLines(f.responder)[0].startsWith("critical|Error|")
+            && f.responder.boxes()[0].text.contains("no such column"),
+        qPrintable(boxLines(f.responder)[0]));
+    QCOMPARE(f.app->centralWidget(), f.app->registrationPage().frame);
+    QVERIFY(f.app->tabs()->isHidden());
+    QCOMPARE(f.app->ownerNif(), QString());
 }
 
 QTEST_MAIN(TestRegistration)

@@ -46,6 +46,21 @@ inline void insertParty(int type, int account, const QString &nif, const QString
             .arg(postalCode));
 }
 
+// The words of a text: steps and expectations written as one line.
+inline QStringList words(const QString &text)
+{
+    return text.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+}
+
+// One data row per case of a table, named by the case's name; the test function reads
+// the index back with QFETCH(int, row).
+template <typename Case, std::size_t N> void addRows(const Case (&cases)[N])
+{
+    QTest::addColumn<int>("row");
+    for (std::size_t i = 0; i < N; ++i)
+        QTest::newRow(cases[i].name) << int(i);
+}
+
 // With decimalComma, the default locale is Spanish (decimal comma) until the scope ends.
 // Make it before the window, whose fields read the locale when they are built.
 class LocaleScope {
