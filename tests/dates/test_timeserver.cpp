@@ -122,8 +122,6 @@ class TestTimeServer final : public QObject {
 private slots:
     void firstReplySetsTodayDatesAndYears_data();
     void firstReplySetsTodayDatesAndYears();
-    void todayIsLocalTime_data();
-    void todayIsLocalTime();
     void silentServerLeavesTodayUnknown();
     void onlyAFullReplySetsToday_data();
     void onlyAFullReplySetsToday();
@@ -133,11 +131,15 @@ private slots:
 void TestTimeServer::firstReplySetsTodayDatesAndYears_data()
 {
     QTest::addColumn<quint32>("seconds");
-    QTest::addColumn<QDateTime>("today");
+    QTest::addColumn<QByteArray>("zone");
+    // Today in local time, and the last year of the "Año" list.
+    QTest::addColumn<QDate>("date");
+    QTest::addColumn<QTime>("time");
     QTest::addColumn<int>("lastYear");
 
     const auto row = [](const char *name, const QDateTime &moment, int lastYear) {
-        QTest::newRow(name) << FakeTimeServer::ntpSeconds(moment) << moment << lastYear;
+        QTest::newRow(name) << FakeTimeServer::ntpSeconds(moment) << QByteArray("UTC") << moment.date()
+                            << moment.time() << lastYear;
     };
     // Before 2014 the list stays empty.
     row("2013", utc(2013, 6, 15, 12, 0), 2013);
@@ -146,17 +148,26 @@ void TestTimeServer::firstReplySetsTodayDatesAndYears_data()
     row("2015", utc(2015, 5, 15, 12, 0), 2015);
     row("2016", utc(2016, 5, 15, 12, 0), 2016);
     QTest::newRow("1 December 2014 (3,626,380,800 seconds)")
-        << quint32(3626380800u) << utc(2014, 12, 1, 0, 0) << 2014;
+        << quint32(3626380800u) << QByteArray("UTC") << QDate(2014, 12, 1) << QTime(0, 0) << 2014;
     // Seconds below the 1900-1970 offset wrap round in unsigned 32-bit arithmetic.
-    QTest::newRow("seconds 1 wrap into 2036") << quint32(1) << utc(2036, 2, 7, 6, 28, 17) << 2036;
+    QTest::newRow("seconds 1 wrap into 2036")
+        << quint32(1) << QByteArray("UTC") << QDate(2036, 2, 7) << QTime(6, 28, 17) << 2036;
+    // Today is local time: in central Europe an hour later.
+    QTest::newRow("central Europe: 1 December 2014, 01:00")
+        << quint32(3626380800u) << QByteArray("CET-1") << QDate(2014, 12, 1) << QTime(1, 0) << 2014;
+    QTest::newRow("central Europe: new year comes an hour early")
+        << FakeTimeServer::ntpSeconds(utc(2013, 12, 31, 23, 30)) << QByteArray("CET-1") << QDate(2014, 1, 1)
+        << QTime(0, 30) << 2014;
 }
 
 void TestTimeServer::firstReplySetsTodayDatesAndYears()
 {
     QFETCH(quint32, seconds);
-    QFETCH(QDateTime, today);
+    QFETCH(QByteArray, zone);
+    QFETCH(QDate, date);
     QFETCH(int, lastYear);
 
+    const TimeZone timeZone(zone.constData());
     WindowFixture window;
     window.server.answerWithSeconds(seconds);
     window.app = startApp(window.server);
@@ -164,38 +175,11 @@ void TestTimeServer::firstReplySetsTodayDatesAndYears()
 
     QCOMPARE(window.server.requestCount(), 1);
     QCOMPARE(window.server.lastRequest(), expectedRequest());
-    QCOMPARE(window.app->today(), today);
+    QCOMPARE(window.app->today().toSecsSinceEpoch(), qint64(quint32(seconds - 2208988800u)));
     QCOMPARE(window.app->today().timeSpec(), Qt::LocalTime);
-    compareDatesAndYears(*window.app, QList<QDate>(3, today.date()), lastYear);
-    QCOMPARE(window.takeBoxes(), QStringList());
-}
-
-void TestTimeServer::todayIsLocalTime_data()
-{
-    QTest::addColumn<quint32>("seconds");
-    QTest::addColumn<QDate>("date");
-    QTest::addColumn<QTime>("time");
-
-    QTest::newRow("1 December 2014, 01:00") << quint32(3626380800u) << QDate(2014, 12, 1) << QTime(1, 0);
-    QTest::newRow("new year comes an hour early")
-        << FakeTimeServer::ntpSeconds(utc(2013, 12, 31, 23, 30)) << QDate(2014, 1, 1) << QTime(0, 30);
-}
-
-void TestTimeServer::todayIsLocalTime()
-{
-    QFETCH(quint32, seconds);
-    QFETCH(QDate, date);
-
-    const TimeZone centralEurope("CET-1");
-    WindowFixture window;
-    window.server.answerWithSeconds(seconds);
-    window.app = startApp(window.server);
-    QTRY_VERIFY(window.app->today().isValid());
-
     QCOMPARE(window.app->today().date(), date);
     QTEST(window.app->today().time(), "time");
-    QCOMPARE(window.app->today().toSecsSinceEpoch(), qint64(seconds) - 2208988800LL);
-    compareDatesAndYears(*window.app, QList<QDate>(3, date), 2014);
+    compareDatesAndYears(*window.app, QList<QDate>(3, date), lastYear);
     QCOMPARE(window.takeBoxes(), QStringList());
 }
 

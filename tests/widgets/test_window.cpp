@@ -79,8 +79,7 @@ class TestWindow final : public QObject {
 private slots:
     void withoutOwnerTheRegistrationFormIsShown();
     void withOwnerTheTabsAreShown();
-    void resultFieldsStartAtZeroAndReadOnly();
-    void widgetsHiddenAtStart();
+    void pagesStartWithResultsAtZeroAndOptionsHidden();
     void issuedInvoiceHeaderTabOrder();
     void helpButtonsOpenTheirPagesHelp();
     void twoChoiceQuestion_data();
@@ -160,12 +159,13 @@ void TestWindow::withOwnerTheTabsAreShown()
     QCOMPARE(window.takeBoxes(), QStringList());
 }
 
-void TestWindow::resultFieldsStartAtZeroAndReadOnly()
+void TestWindow::pagesStartWithResultsAtZeroAndOptionsHidden()
 {
     WindowFixture window;
     QVERIFY(startWithOwner(window));
     const App &app = *window.app;
 
+    // The results are read-only and start at zero; no other field is read-only.
     const IssuedPage &issued = app.issuedPage();
     QSet<QWidget *> issuedResults = setOf(issued.withholdingLine.quota, issued.total);
     for (const IssuedQuotaLine &line : issued.lines)
@@ -188,19 +188,11 @@ void TestWindow::resultFieldsStartAtZeroAndReadOnly()
     for (QWidget *field : issuedResults + receivedResults + resultsResults)
         QCOMPARE(qobject_cast<QLineEdit *>(field)->text(), QStringLiteral("0"));
     QCOMPARE(results.compensation->text(), QString());
-    QCOMPARE(window.takeBoxes(), QStringList());
-}
 
-void TestWindow::widgetsHiddenAtStart()
-{
-    WindowFixture window;
-    QVERIFY(startWithOwner(window));
-    const App &app = *window.app;
-
+    // Hidden until a type or an option asks for them.
     const PartiesPage &parties = app.partiesPage();
     QCOMPARE(hiddenChildren(parties.frame), setOf(parties.previous, parties.next, parties.search));
 
-    const IssuedPage &issued = app.issuedPage();
     QSet<QWidget *> issuedHidden = setOf(issued.baseHeading, issued.rateHeading, issued.quotaHeading,
         issued.surchargeRateHeading, issued.surchargeQuotaHeading, issued.accountLabel, issued.account);
     addOptions(issuedHidden,
@@ -215,7 +207,6 @@ void TestWindow::widgetsHiddenAtStart()
             issued.clear, issued.fixedAssetSale.box, issued.fixedAssetSale.label, app.dateFields()[0].edit))
         QVERIFY(!shown->isHidden());
 
-    const ReceivedPage &received = app.receivedPage();
     QSet<QWidget *> receivedHidden = setOf(received.baseHeading, received.rateHeading, received.quotaHeading,
         received.blankHeading1, received.blankHeading2, received.accountLabel, received.account);
     addOptions(receivedHidden,
