@@ -18,53 +18,74 @@ inline QString warningBox(const QString &text)
     return QStringLiteral("warning|Error|") + text;
 }
 inline const QString contactText
-    = box::info(QStringLiteral("Por favor, póngase en contacto\ncon la asesoría.\n\n\t900 111 222"));
-inline const QString fixedAssetText = box::info(
-    QStringLiteral("Por favor, llámenos para completar\nel último dato variable.\n\n\t900 111 222"));
-inline const QString requiredText = warningBox(QStringLiteral("Este campo es obligatorio."));
-inline const QString reviewText = warningBox(QStringLiteral("Revise los valores introducidos."));
-inline const QString noTypeText = warningBox(QStringLiteral("Debe seleccionar un tipo de factura."));
-inline const QString noAccountText = warningBox(QStringLiteral("Debe seleccionar una cuenta contable."));
-inline const QString noModeText = warningBox(QStringLiteral("Debe seleccionar una modalidad de retención."));
-inline const QString duplicateText = warningBox(QStringLiteral("Ya existe una factura con este Nº"));
+    = box::info("Por favor, póngase en contacto\ncon la asesoría.\n\n\t900 111 222");
+inline const QString fixedAssetText
+    = box::info("Por favor, llámenos para completar\nel último dato variable.\n\n\t900 111 222");
+inline const QString requiredText = warningBox("Este campo es obligatorio.");
+inline const QString reviewText = warningBox("Revise los valores introducidos.");
+inline const QString noTypeText = warningBox("Debe seleccionar un tipo de factura.");
+inline const QString noAccountText = warningBox("Debe seleccionar una cuenta contable.");
+inline const QString noModeText = warningBox("Debe seleccionar una modalidad de retención.");
+inline const QString duplicateText = warningBox("Ya existe una factura con este Nº");
 // The two confirmations and the message of a save.
 inline const QStringList savedBoxes{ box::checkTotal, box::confirmSave, box::dataSaved };
 inline const QString clearQuestion
-    = QStringLiteral("warning|Información|¿Está seguro de que desea limpiar todos los campos?");
-inline const QString notFoundText
-    = QStringLiteral("critical|Información|No existe ninguna factura con el nº introducido.");
+    = "warning|Información|¿Está seguro de que desea limpiar todos los campos?";
+inline const QString notFoundText = "critical|Información|No existe ninguna factura con el nº introducido.";
 inline const QString partyGoneText
-    = QStringLiteral("critical|Información|No se ha encontrado el cliente asociado a la factura buscada.");
+    = "critical|Información|No se ha encontrado el cliente asociado a la factura buscada.";
 
-inline const QStringList withholdingParts{ "rental", "rental.label", "professionals", "professionals.label",
-    "withholding.baseHeading", "withholding.percentageHeading", "withholding.quotaHeading",
-    "withholding.base", "withholding.percentage", "withholding.quota" };
+inline const QStringList withholdingParts = words("rental rental.label professionals professionals.label "
+                                                  "withholding.baseHeading withholding.percentageHeading "
+                                                  "withholding.quotaHeading withholding.base "
+                                                  "withholding.percentage withholding.quota");
 
-// What both pages have, by the same names, with the page's options.
-template <typename Page>
-QMap<QString, QWidget *> invoiceWidgets(
-    const Page &page, QWidget *date, const std::vector<std::pair<const char *, OptionBox>> &options)
+// The one row of a table as "column=value" texts, in the order given: reals written
+// plainly (1493830, not 1.49383e+06), and " (text)" after a number stored as text.
+inline QStringList storedRowTexts(
+    const QString &table, const QStringList &columns, const QStringList &textual)
+{
+    const QList<QVariantList> rows
+        = queryRows(QStringLiteral("SELECT %1 FROM %2").arg(columns.join(", "), table));
+    if (rows.size() != 1)
+        return { QStringLiteral("%1 rows").arg(rows.size()) };
+    QStringList row;
+    for (int i = 0; i < columns.size(); ++i) {
+        const QVariant &value = rows.first()[i];
+        row << columns[i] + QLatin1Char('=')
+                + (value.typeId() == QMetaType::Double
+                        ? QString::number(value.toDouble(), 'f', QLocale::FloatingPointShortest)
+                        : value.toString())
+                + (value.typeId() == QMetaType::QString && !textual.contains(columns[i]) ? " (text)" : "");
+    }
+    return row;
+}
+
+// The widgets of a page by short names: what both pages have, with the page's own
+// widgets, options and quota-line columns.
+template <typename Line, typename Page>
+QMap<QString, QWidget *> invoiceWidgets(const Page &page, QMap<QString, QWidget *> map,
+    const std::vector<std::pair<const char *, OptionBox>> &options,
+    const std::vector<std::pair<const char *, QLineEdit * Line::*>> &columns)
 {
     const WithholdingLine &withholding = page.withholdingLine;
-    QMap<QString, QWidget *> map{ { "number", page.number }, { "search", page.search.button },
-        { "searchNumber", page.search.number }, { "date", date }, { "type", page.type },
-        { "baseHeading", page.baseHeading }, { "rateHeading", page.rateHeading },
-        { "quotaHeading", page.quotaHeading }, { "withholding.baseHeading", withholding.baseHeading },
+    map.insert({ { "number", page.number }, { "search", page.search.button },
+        { "searchNumber", page.search.number }, { "type", page.type }, { "baseHeading", page.baseHeading },
+        { "rateHeading", page.rateHeading }, { "quotaHeading", page.quotaHeading },
+        { "withholding.baseHeading", withholding.baseHeading },
         { "withholding.percentageHeading", withholding.percentageHeading },
         { "withholding.quotaHeading", withholding.quotaHeading }, { "withholding.base", withholding.base },
         { "withholding.percentage", withholding.percentage }, { "withholding.quota", withholding.quota },
         { "accountLabel", page.accountLabel }, { "account", page.account }, { "total", page.total },
-        { "save", page.save }, { "clear", page.clear } };
+        { "save", page.save }, { "clear", page.clear } });
     for (const auto &[name, option] : options) {
         map.insert(QLatin1String(name), option.box);
         map.insert(QLatin1String(name) + QStringLiteral(".label"), option.label);
     }
     for (int i = 0; i < 3; ++i) {
-        const QuotaLine &line = page.lines[size_t(i)];
-        const QString prefix = QStringLiteral("line%1.").arg(i + 1);
-        map.insert(prefix + "base", line.base);
-        map.insert(prefix + "rate", line.rate);
-        map.insert(prefix + "quota", line.quota);
+        const Line &line = page.lines[size_t(i)];
+        for (const auto &[column, field] : columns)
+            map.insert(QStringLiteral("line%1.%2").arg(i + 1).arg(QLatin1String(column)), line.*field);
     }
     return map;
 }
@@ -74,38 +95,34 @@ namespace issued {
 inline QMap<QString, QWidget *> widgets(const App &app)
 {
     const IssuedPage &page = app.issuedPage();
-    QMap<QString, QWidget *> map = invoiceWidgets(page, app.dateFields()[0].edit,
+    return invoiceWidgets<IssuedQuotaLine>(page,
+        { { "client", page.client }, { "series", page.series }, { "date", app.dateFields()[0].edit },
+            { "calendar", app.dateFields()[0].calendarButton },
+            { "surchargeRateHeading", page.surchargeRateHeading },
+            { "surchargeQuotaHeading", page.surchargeQuotaHeading } },
         { { "retail", page.retail }, { "surcharge", page.surcharge }, { "reverseCharge", page.reverseCharge },
             { "cashBasis", page.cashBasis }, { "withholding", page.withholding }, { "rental", page.rental },
-            { "professionals", page.professionals }, { "fixedAssetSale", page.fixedAssetSale } });
-    map.insert("client", page.client);
-    map.insert("series", page.series);
-    map.insert("calendar", app.dateFields()[0].calendarButton);
-    map.insert("surchargeRateHeading", page.surchargeRateHeading);
-    map.insert("surchargeQuotaHeading", page.surchargeQuotaHeading);
-    for (int i = 0; i < 3; ++i) {
-        const IssuedQuotaLine &line = page.lines[size_t(i)];
-        const QString prefix = QStringLiteral("line%1.").arg(i + 1);
-        map.insert(prefix + "surchargeRate", line.surchargeRate);
-        map.insert(prefix + "surchargeQuota", line.surchargeQuota);
-    }
-    return map;
+            { "professionals", page.professionals }, { "fixedAssetSale", page.fixedAssetSale } },
+        { { "base", &QuotaLine::base }, { "rate", &QuotaLine::rate }, { "quota", &QuotaLine::quota },
+            { "surchargeRate", &IssuedQuotaLine::surchargeRate },
+            { "surchargeQuota", &IssuedQuotaLine::surchargeQuota } });
 }
 
 // What the page always shows.
-inline const QStringList alwaysShown{ "calendar", "clear", "client", "date", "fixedAssetSale",
-    "fixedAssetSale.label", "number", "save", "search", "series", "total", "type" };
+inline const QStringList alwaysShown = words(
+    "calendar clear client date fixedAssetSale fixedAssetSale.label number save search series total type");
 inline QStringList shownWith(const QStringList &extra)
 {
     return sortedNames(alwaysShown, extra);
 }
 
 // Type 0 without options: the five type options, the VAT columns of the three lines, the account.
-inline const QStringList interiorParts{ "retail", "retail.label", "surcharge", "surcharge.label",
-    "reverseCharge", "reverseCharge.label", "withholding", "withholding.label", "cashBasis",
-    "cashBasis.label", "baseHeading", "rateHeading", "quotaHeading", "line1.base", "line1.rate",
-    "line1.quota", "line2.base", "line2.rate", "line2.quota", "line3.base", "line3.rate", "line3.quota",
-    "accountLabel", "account" };
+inline const QStringList interiorParts
+    = words("retail retail.label surcharge surcharge.label reverseCharge reverseCharge.label withholding "
+            "withholding.label "
+            "cashBasis cashBasis.label baseHeading rateHeading quotaHeading line1.base line1.rate "
+            "line1.quota line2.base "
+            "line2.rate line2.quota line3.base line3.rate line3.quota accountLabel account");
 // Types 1 and 2: one total and the account.
 inline const QStringList totalOnlyType{ "baseHeading", "line1.base", "accountLabel", "account" };
 
@@ -146,31 +163,23 @@ namespace received {
 inline QMap<QString, QWidget *> widgets(const App &app)
 {
     const ReceivedPage &page = app.receivedPage();
-    QMap<QString, QWidget *> map = invoiceWidgets(page, app.dateFields()[1].edit,
+    return invoiceWidgets<ReceivedQuotaLine>(page,
+        { { "supplier", page.supplier }, { "date", app.dateFields()[1].edit },
+            { "blankHeading1", page.blankHeading1 }, { "blankHeading2", page.blankHeading2 } },
         { { "investments", page.investments }, { "retail", page.retail },
             { "reverseCharge", page.reverseCharge }, { "cashBasis", page.cashBasis },
             { "withholding", page.withholding }, { "rental", page.rental },
-            { "professionals", page.professionals } });
-    map.insert("supplier", page.supplier);
-    map.insert("blankHeading1", page.blankHeading1);
-    map.insert("blankHeading2", page.blankHeading2);
-    for (int i = 0; i < 3; ++i) {
-        const ReceivedQuotaLine &line = page.lines[size_t(i)];
-        const QString prefix = QStringLiteral("line%1.").arg(i + 1);
-        map.insert(prefix + "fourth", line.fourth);
-        map.insert(prefix + "fifth", line.fifth);
-    }
-    return map;
+            { "professionals", page.professionals } },
+        { { "base", &QuotaLine::base }, { "rate", &QuotaLine::rate }, { "quota", &QuotaLine::quota },
+            { "fourth", &ReceivedQuotaLine::fourth }, { "fifth", &ReceivedQuotaLine::fifth } });
 }
 
 // The fifteen fields of the three quota lines.
 inline QStringList lineFields()
 {
     QStringList names;
-    for (int line = 1; line <= 3; ++line) {
-        for (const char *column : { "base", "rate", "quota", "fourth", "fifth" })
-            names << QStringLiteral("line%1.%2").arg(line).arg(QLatin1String(column));
-    }
+    for (const QString &line : { "line1.", "line2.", "line3." })
+        names << line + "base" << line + "rate" << line + "quota" << line + "fourth" << line + "fifth";
     return names;
 }
 
@@ -180,10 +189,6 @@ inline QStringList shownWith(const QStringList &extra)
     return sortedNames({ "clear", "date", "number", "save", "search", "supplier", "total", "type" }, extra);
 }
 
-// Suppliers stored before the window starts: account, name.
-inline const QList<std::pair<int, QString>> suppliers{ { 40000001, "Suministros Norte" },
-    { 40000002, "Talleres Sur" }, { 40000003, "Papelería Central" } };
-
 // The window on the received invoices tab. Stored before it starts: an owner, a client
 // named like the second supplier (only suppliers are listed and used), and the suppliers.
 struct Fixture : PageFixture {
@@ -192,8 +197,9 @@ struct Fixture : PageFixture {
     {
         insertOwner();
         insertParty(0, 43000001, "B04000001", "Talleres Sur");
-        for (const auto &[account, name] : suppliers)
-            insertParty(1, account, QStringLiteral("A0400000%1").arg(account % 10), name);
+        insertParty(1, 40000001, "A04000001", "Suministros Norte");
+        insertParty(1, 40000002, "A04000002", "Talleres Sur");
+        insertParty(1, 40000003, "A04000003", "Papelería Central");
         if (!PageFixture::start(2, today ? QDate(2016, 5, 15) : QDate()))
             return false;
         names = widgets(*app);
