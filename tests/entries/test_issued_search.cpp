@@ -80,16 +80,16 @@ void TestIssuedSearch::savedInvoiceComesBackAsTyped_data()
 {
     QTest::addColumn<QStringList>("steps");
 
-    QTest::newRow("surcharge on three lines") << QStringList{ "client=1", "type=0", "account=1",
-        "series=A-2016", "number=F-1", "surcharge", "line1.base=12345.67", "line1.rate=21",
-        "line1.surchargeRate=5.2", "line2.base=50", "line2.rate=10", "line2.surchargeRate=1.4",
-        "line3.base=0.05", "line3.rate=4", "line3.surchargeRate=0.5" };
-    QTest::newRow("withholding, cash basis and fixed asset") << QStringList{ "client=0", "type=0",
-        "cashBasis", "fixedAssetSale", "account=2", "number=F-1", "line1.base=1000000", "line1.rate=21",
-        "withholding", "professionals", "withholding.base=1000", "withholding.percentage=15" };
-    QTest::newRow("reverse charge") << QStringList{ "client=0", "type=0", "account=3", "number=F-1",
-        "reverseCharge", "line1.base=999.99", "withholding", "rental", "withholding.base=999.99",
-        "withholding.percentage=19" };
+    QTest::newRow("surcharge on three lines") << words(
+        "client=1 type=0 account=1 series=A-2016 number=F-1 surcharge line1.base=12345.67 line1.rate=21 "
+        "line1.surchargeRate=5.2 line2.base=50 line2.rate=10 line2.surchargeRate=1.4 line3.base=0.05 "
+        "line3.rate=4 line3.surchargeRate=0.5");
+    QTest::newRow("withholding, cash basis and fixed asset") << words(
+        "client=0 type=0 cashBasis fixedAssetSale account=2 number=F-1 line1.base=1000000 line1.rate=21 "
+        "withholding professionals withholding.base=1000 withholding.percentage=15");
+    QTest::newRow("reverse charge") << words(
+        "client=0 type=0 account=3 number=F-1 reverseCharge line1.base=999.99 withholding rental "
+        "withholding.base=999.99 withholding.percentage=19");
 }
 
 void TestIssuedSearch::savedInvoiceComesBackAsTyped()

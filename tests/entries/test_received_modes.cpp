@@ -36,67 +36,62 @@ void TestReceivedModes::modes_data()
 
     // What a chosen type shows whatever its mode: "Inversiones" and the account; type 0
     // adds its four other options.
-    const QStringList typeParts{ "investments", "investments.label", "accountLabel", "account" };
+    const QStringList typeParts = words("investments investments.label accountLabel account");
     const QStringList interior = typeParts
-        + QStringList{ "retail", "retail.label", "reverseCharge", "reverseCharge.label", "cashBasis",
-              "cashBasis.label", "withholding", "withholding.label" };
-    const QStringList full{ "baseHeading", "rateHeading", "quotaHeading", "line1.base", "line1.rate",
-        "line1.quota", "line2.base", "line2.rate", "line2.quota", "line3.base", "line3.rate", "line3.quota" };
-    const QStringList noQuota{ "baseHeading", "rateHeading", "blankHeading1", "blankHeading2", "line1.base",
-        "line1.rate", "line2.base", "line2.rate", "line3.base", "line3.rate" };
+        + words("retail retail.label reverseCharge reverseCharge.label cashBasis cashBasis.label withholding "
+                "withholding.label");
+    const QStringList full = words("baseHeading rateHeading quotaHeading line1.base line1.rate line1.quota "
+                                   "line2.base line2.rate line2.quota line3.base line3.rate line3.quota");
+    const QStringList noQuota
+        = words("baseHeading rateHeading blankHeading1 blankHeading2 line1.base line1.rate "
+                "line2.base line2.rate line3.base line3.rate");
     const QStringList totalOnly{ "baseHeading", "line1.base" };
     const QString base = QStringLiteral("Base imponible"), total = QStringLiteral("Total factura");
-    const QStringList contact{ contactText };
 
     const struct {
-        const char *name;
-        QStringList steps, parts;
+        const char *name, *steps;
+        QStringList parts;
         QString heading;
-        QStringList tickedAfter, boxes;
+        const char *tickedAfter;
+        bool contact; // the contact message shown
     } rows[] = {
-        { "interior operations: full mode", { "type=0" }, interior + full, base, {}, {} },
-        { "intra-community: no quota, only Inversiones", { "type=1" }, typeParts + noQuota, base, {}, {} },
-        { "imports: total only", { "type=2" }, typeParts + totalOnly, total, {}, {} },
-        { "imports, then interior: the full lines again", { "type=2", "type=0" }, interior + full, base, {},
-            {} },
-        { "reverse charge ticked: no quota", { "type=0", "reverseCharge" }, interior + noQuota, base,
-            { "reverseCharge" }, {} },
-        { "reverse charge unticked: full again", { "type=0", "reverseCharge", "reverseCharge" },
-            interior + full, base, {}, {} },
-        { "retail ticked: total only", { "type=0", "retail" }, interior + totalOnly, total, { "retail" },
-            {} },
-        { "retail unticked: full with the base heading back", { "type=0", "retail", "retail" },
-            interior + full, base, {}, {} },
+        { "interior operations: full mode", "type=0", interior + full, base, "", false },
+        { "intra-community: no quota, only Inversiones", "type=1", typeParts + noQuota, base, "", false },
+        { "imports: total only", "type=2", typeParts + totalOnly, total, "", false },
+        { "imports, then interior: the full lines again", "type=2 type=0", interior + full, base, "", false },
+        { "reverse charge ticked: no quota", "type=0 reverseCharge", interior + noQuota, base,
+            "reverseCharge", false },
+        { "reverse charge unticked: full again", "type=0 reverseCharge reverseCharge", interior + full, base,
+            "", false },
+        { "retail ticked: total only", "type=0 retail", interior + totalOnly, total, "retail", false },
+        { "retail unticked: full with the base heading back", "type=0 retail retail", interior + full, base,
+            "", false },
         { "retail while withholding and reverse charge: both unticked, line emptied",
-            { "type=0", "withholding", "reverseCharge", "withholding.base=1000", "withholding.percentage=15",
-                "rental", "retail" },
-            interior + totalOnly, total, { "retail" }, {} },
-        { "withholding while retail: retail unticked, full lines back", { "type=0", "retail", "withholding" },
-            interior + full + withholdingParts, base, { "withholding" }, {} },
-        { "reverse charge while retail", { "type=0", "retail", "reverseCharge" }, interior + noQuota, base,
-            { "reverseCharge" }, {} },
-        { "reverse charge keeps withholding", { "type=0", "withholding", "reverseCharge" },
-            interior + noQuota + withholdingParts, base, { "reverseCharge", "withholding" }, {} },
-        { "rental and professionals exclude each other",
-            { "type=0", "withholding", "rental", "professionals" }, interior + full + withholdingParts, base,
-            { "professionals", "withholding" }, {} },
-        { "withholding unticked: its mode unticked and hidden",
-            { "type=0", "withholding", "rental", "withholding" }, interior + full, base, {}, {} },
-        { "cash basis: contact message, stays ticked", { "type=0", "cashBasis" }, interior + full, base,
-            { "cashBasis" }, contact },
-        { "cash basis unticked: no message", { "type=0", "cashBasis", "cashBasis" }, interior + full, base,
-            {}, contact },
+            "type=0 withholding reverseCharge withholding.base=1000 withholding.percentage=15 rental retail",
+            interior + totalOnly, total, "retail", false },
+        { "withholding while retail: retail unticked, full lines back", "type=0 retail withholding",
+            interior + full + withholdingParts, base, "withholding", false },
+        { "reverse charge while retail", "type=0 retail reverseCharge", interior + noQuota, base,
+            "reverseCharge", false },
+        { "reverse charge keeps withholding", "type=0 withholding reverseCharge",
+            interior + noQuota + withholdingParts, base, "reverseCharge withholding", false },
+        { "rental and professionals exclude each other", "type=0 withholding rental professionals",
+            interior + full + withholdingParts, base, "professionals withholding", false },
+        { "withholding unticked: its mode unticked and hidden", "type=0 withholding rental withholding",
+            interior + full, base, "", false },
+        { "cash basis: contact message, stays ticked", "type=0 cashBasis", interior + full, base, "cashBasis",
+            true },
+        { "cash basis unticked: no message", "type=0 cashBasis cashBasis", interior + full, base, "", true },
         { "a foreign type unticks every option but Inversiones",
-            { "type=0", "investments", "cashBasis", "withholding", "professionals", "reverseCharge",
-                "type=1" },
-            typeParts + noQuota, base, { "investments" }, contact },
-        { "imports after retail", { "type=0", "retail", "type=2" }, typeParts + totalOnly, total, {}, {} },
-        { "Inversiones keeps its tick through the types",
-            { "type=0", "investments", "type=2", "type=1", "type=0" }, interior + full, base,
-            { "investments" }, {} },
+            "type=0 investments cashBasis withholding professionals reverseCharge type=1",
+            typeParts + noQuota, base, "investments", true },
+        { "imports after retail", "type=0 retail type=2", typeParts + totalOnly, total, "", false },
+        { "Inversiones keeps its tick through the types", "type=0 investments type=2 type=1 type=0",
+            interior + full, base, "investments", false },
     };
     for (const auto &row : rows)
-        QTest::newRow(row.name) << row.steps << row.parts << row.heading << row.tickedAfter << row.boxes;
+        QTest::newRow(row.name) << words(row.steps) << row.parts << row.heading << words(row.tickedAfter)
+                                << (row.contact ? QStringList{ contactText } : QStringList());
 }
 
 void TestReceivedModes::modes()
