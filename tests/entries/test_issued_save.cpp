@@ -66,9 +66,10 @@ void TestIssuedSave::checksInTheirOrder()
         { {}, warningBox("Debe seleccionar un cliente."), "client" },
         { { "client=1" }, noTypeText, "type" },
         { { "type=0" }, noAccountText, "account" },
-        { { "account=2" }, requiredText, "number" },
-        // The surcharge rate of line 1 comes before the base of line 1.
-        { { "number=F-1", "surcharge" }, requiredText, "line1.surchargeRate" },
+        // The number comes before the surcharge rate of line 1, which comes before the
+        // base of line 1.
+        { { "account=2", "surcharge" }, requiredText, "number" },
+        { { "number=F-1" }, requiredText, "line1.surchargeRate" },
         { { "line1.surchargeRate=5.2" }, requiredText, "line1.base" },
         { { "line1.base=100" }, reviewText, "" },
         { { "line1.rate=21", "line2.base=50" }, requiredText, "line2.surchargeRate" },

@@ -99,7 +99,7 @@ void TestIssuedSearch::savedInvoiceComesBackAsTyped()
     Fixture f;
     QVERIFY(f.start());
     f.perform(steps);
-    const QStringList shownBefore = f.shown();
+    const QStringList shownBefore = f.shown(), tickedBefore = f.ticked();
     QMap<QString, QString> textsBefore = shownTexts(f);
     // An amount left empty is stored as 0 and comes back as such.
     for (auto it = textsBefore.begin(); it != textsBefore.end(); ++it) {
@@ -113,6 +113,7 @@ void TestIssuedSearch::savedInvoiceComesBackAsTyped()
     f.responder.clear();
     search(f, "F-1");
     QCOMPARE(f.shown(), shownBefore);
+    QCOMPARE(f.ticked(), tickedBefore);
     QCOMPARE(shownTexts(f), textsBefore);
     f.verifyBoxes({});
 

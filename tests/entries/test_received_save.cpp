@@ -66,7 +66,8 @@ void TestReceivedSave::checksInOrder_data()
     QTest::newRow("untouched page") << QStringList() << noSupplierText << "supplier";
     QTest::newRow("no type") << QStringList{ "supplier=0" } << noTypeText << "type";
     QTest::newRow("no account") << QStringList{ "supplier=0", "type=0" } << noAccountText << "account";
-    QTest::newRow("no number, before the first base") << chosen << requiredNoStop << "number";
+    QTest::newRow("no number, before the withholding and the first base")
+        << chosen + QStringList{ "withholding" } << requiredNoStop << "number";
     QTest::newRow("withholding base")
         << numbered + QStringList{ "withholding" } << requiredNoStop << "withholding.base";
     QTest::newRow("withholding percentage") << withholding << requiredNoStop << "withholding.percentage";
