@@ -40,15 +40,15 @@ inline const QStringList withholdingParts = words("rental rental.label professio
                                                   "withholding.quotaHeading withholding.base "
                                                   "withholding.percentage withholding.quota");
 
-// The one row of a table as "column=value" texts, in the order given: reals written
-// plainly (1493830, not 1.49383e+06), and " (text)" after a number stored as text.
+// The one row of a table as "column=value" texts, columns named in table order (their
+// number checked): reals written plainly (1493830, not 1.49383e+06), and " (text)" after
+// a number stored as text.
 inline QStringList storedRowTexts(
     const QString &table, const QStringList &columns, const QStringList &textual)
 {
-    const QList<QVariantList> rows
-        = queryRows(QStringLiteral("SELECT %1 FROM %2").arg(columns.join(", "), table));
-    if (rows.size() != 1)
-        return { QStringLiteral("%1 rows").arg(rows.size()) };
+    const QList<QVariantList> rows = queryRows("SELECT * FROM " + table);
+    if (rows.size() != 1 || rows.first().size() != columns.size())
+        return { QStringLiteral("%1 rows, %2 columns").arg(rows.size()).arg(rows.value(0).size()) };
     QStringList row;
     for (int i = 0; i < columns.size(); ++i) {
         const QVariant &value = rows.first()[i];

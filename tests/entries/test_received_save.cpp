@@ -31,9 +31,9 @@ int storedInvoices()
 }
 
 const QStringList frecColumns
-    = words("proveedor nfac fecha type inv cm isp cc ret alq pyo base0 piva0 civa0 ivas0 "
-            "ivar0 base1 piva1 civa1 ivas1 ivar1 base2 piva2 civa2 ivas2 ivar2 base3 "
-            "piva3 civa3 ivas3 ivar3 bret pret cret total ctc");
+    = words("auid proveedor nfac fecha type inv cm isp cc ret alq pyo base0 piva0 civa0 "
+            "ivas0 ivar0 base1 piva1 civa1 ivas1 ivar1 base2 piva2 civa2 ivas2 ivar2 "
+            "base3 piva3 civa3 ivas3 ivar3 bret pret cret total ctc");
 
 // What a complete interior invoice needs: supplier "Talleres Sur", type 0, the account
 // "62900009\tOtros gastos diversos", a number and one line.
