@@ -27,6 +27,6 @@ echo "== Suite (AddressSanitizer and UndefinedBehaviorSanitizer)"
 cmake -S "$root" -B "$root/build-asan" -DCMAKE_BUILD_TYPE=Debug -DBUILD_TESTING=ON -DBRIVANA_SANITIZE=ON -DBRIVANA_BENCHMARKS=OFF
 cmake --build "$root/build-asan" -j"$jobs"
 (cd "$root/build-asan" &&
-    ASAN_OPTIONS=detect_leaks=0:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+    ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
     QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j"$jobs" "$@")
 
