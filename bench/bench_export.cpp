@@ -9,6 +9,7 @@
 // timed too, on the same queries.
 
 #include "App.h"
+#include "BenchSupport.h"
 #include "BoxResponder.h"
 #include "DataGenerator.h"
 #include "FakeTimeServer.h"
@@ -35,18 +36,6 @@
 #include <vector>
 
 namespace {
-
-double median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    const size_t middle = values.size() / 2;
-    return values.size() % 2 ? values[middle] : (values[middle - 1] + values[middle]) / 2.0;
-}
-
-double millisecondsOf(const QElapsedTimer &timer)
-{
-    return double(timer.nsecsElapsed()) / 1e6;
-}
 
 // The reference: the shell's own text of the four tables into one file.
 double timeShell(const QString &output)
@@ -133,12 +122,7 @@ int main(int argc, char **argv)
     FakeTimeServer server;
     server.answerWith(now);
     App app(QStringLiteral("127.0.0.1"), server.port());
-    QElapsedTimer waiting;
-    waiting.start();
-    while (!app.today().isValid() && waiting.elapsed() < 10000)
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 100);
-    if (!app.today().isValid())
-        qFatal("the fake time server did not answer");
+    waitForToday(app);
     app.tabs()->setCurrentWidget(app.exportPage().frame);
     QCoreApplication::processEvents();
     const QString fileName

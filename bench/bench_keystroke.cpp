@@ -24,6 +24,7 @@
 // timed.
 
 #include "App.h"
+#include "BenchSupport.h"
 #include "DataGenerator.h"
 #include "FakeTimeServer.h"
 
@@ -49,18 +50,6 @@
 #include <vector>
 
 namespace {
-
-double median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    const size_t middle = values.size() / 2;
-    return values.size() % 2 ? values[middle] : (values[middle - 1] + values[middle]) / 2.0;
-}
-
-double microsecondsOf(const QElapsedTimer &timer)
-{
-    return double(timer.nsecsElapsed()) / 1e3;
-}
 
 // The images the window reads from its working directory, in the repository.
 void copyImagesInto(const QString &directory)
@@ -177,12 +166,7 @@ int main(int argc, char **argv)
     App app(QStringLiteral("127.0.0.1"), server.port());
     if (!QTest::qWaitForWindowExposed(&app))
         qFatal("the window was not exposed");
-    QElapsedTimer waiting;
-    waiting.start();
-    while (!app.today().isValid() && waiting.elapsed() < 10000)
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 100);
-    if (!app.today().isValid())
-        qFatal("the fake time server did not answer");
+    waitForToday(app);
 
     std::printf("platform %s, %d parties in cap, %d keystrokes per field and pass, medians per keystroke\n",
         qPrintable(QGuiApplication::platformName()), parties, keystrokes);

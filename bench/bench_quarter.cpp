@@ -11,6 +11,7 @@
 // that answers with the machine's current time; the generated rows fall in its year.
 
 #include "App.h"
+#include "BenchSupport.h"
 #include "DataGenerator.h"
 #include "FakeTimeServer.h"
 #include "entries/Amount.h"
@@ -32,13 +33,6 @@
 #include <vector>
 
 namespace {
-
-double median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    const size_t middle = values.size() / 2;
-    return values.size() % 2 ? values[middle] : (values[middle - 1] + values[middle]) / 2.0;
-}
 
 // The floor under any quarter sum: both SELECTs and the date of every row.
 int bareScan(QSqlDatabase &db)
@@ -94,11 +88,6 @@ QStringList quarterTexts(const App &app)
         page.finalResult->text() };
 }
 
-double millisecondsOf(const QElapsedTimer &timer)
-{
-    return double(timer.nsecsElapsed()) / 1e6;
-}
-
 } // namespace
 
 int main(int argc, char **argv)
@@ -122,12 +111,7 @@ int main(int argc, char **argv)
     FakeTimeServer server;
     server.answerWith(now);
     App app(QStringLiteral("127.0.0.1"), server.port());
-    QElapsedTimer waiting;
-    waiting.start();
-    while (!app.today().isValid() && waiting.elapsed() < 10000)
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 100);
-    if (!app.today().isValid())
-        qFatal("the fake time server did not answer");
+    waitForToday(app);
     // The results page is on show, so the pie really paints.
     app.tabs()->setCurrentIndex(4);
     QCoreApplication::processEvents();

@@ -13,6 +13,7 @@
 // Run it with QT_QPA_PLATFORM=offscreen, or under a real X server (xvfb-run).
 
 #include "App.h"
+#include "BenchSupport.h"
 #include "DataGenerator.h"
 #include "FakeTimeServer.h"
 
@@ -39,18 +40,6 @@
 #include <vector>
 
 namespace {
-
-double median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    const size_t middle = values.size() / 2;
-    return values.size() % 2 ? values[middle] : (values[middle - 1] + values[middle]) / 2.0;
-}
-
-double millisecondsOf(const QElapsedTimer &timer)
-{
-    return double(timer.nsecsElapsed()) / 1e6;
-}
 
 // The images the window reads from its working directory, in the repository.
 QString imagesDirectory()

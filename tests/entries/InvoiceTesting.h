@@ -178,7 +178,7 @@ inline QMap<QString, QWidget *> widgets(const App &app)
 inline QStringList lineFields()
 {
     QStringList names;
-    for (const QString &line : { "line1.", "line2.", "line3." })
+    for (const QString line : { "line1.", "line2.", "line3." })
         names << line + "base" << line + "rate" << line + "quota" << line + "fourth" << line + "fifth";
     return names;
 }
