@@ -157,6 +157,10 @@ private:
     // One field check: a field that passes loses an earlier mark; one that fails is refused.
     // Returns passes.
     bool passOrRefuse(QWidget *field, bool passes, const QString &message);
+    // The seven text fields of a party form, in order: the first empty one is marked and
+    // refused ("Este campo es obligatorio."), the filled ones before it unmarked; the
+    // fields after it keep their marking.
+    bool textFieldsFilled(const std::array<QLineEdit *, 7> &fields);
     // Refuses to store anything while today's date is unknown; true when today is known.
     bool todayKnownOrWarn();
     // Runs change with one connection lifted, so the change reaches no slot through it.

@@ -44,7 +44,7 @@ void bindInvoice(QSqlQuery &query, const IssuedPage &form, const QDate &date, ui
     query.bindValue(QStringLiteral(":cliente"), client);
     query.bindValue(QStringLiteral(":serie"), form.series->text());
     query.bindValue(QStringLiteral(":nfac"), form.number->text());
-    query.bindValue(QStringLiteral(":fecha"), date.toString(QStringLiteral("dd/MM/yyyy")));
+    query.bindValue(QStringLiteral(":fecha"), date.toString(StoredDateFormat));
     query.bindValue(QStringLiteral(":type"), form.type->currentIndex());
     const std::pair<const char *, const OptionBox *> flags[]
         = { { ":cm", &form.retail }, { ":rec", &form.surcharge }, { ":isp", &form.reverseCharge },

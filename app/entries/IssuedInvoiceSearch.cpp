@@ -2,6 +2,8 @@
 
 #include "App.h"
 
+#include "storage/StoredForms.h"
+
 #include "entries/Amount.h"
 #include "widgets/MessageBoxes.h"
 
@@ -69,7 +71,7 @@ void App::SearchNfe()
     const IssuedPage &form = m_issued;
     form.series->setText(row.value(Series).toString());
     form.number->setText(row.value(Number).toString());
-    m_dates[0].edit->setDate(QDate::fromString(row.value(Date).toString(), QStringLiteral("dd/MM/yyyy")));
+    m_dates[0].edit->setDate(QDate::fromString(row.value(Date).toString(), StoredDateFormat));
     form.type->setCurrentIndex(row.value(Type).toInt());
     tick(form.retail, row.value(Retail));
     tick(form.surcharge, row.value(Surcharge));

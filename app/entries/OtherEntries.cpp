@@ -36,7 +36,7 @@ void App::Save4()
     QDateEdit *date = m_dates[2].edit;
     QSqlQuery query(m_db);
     query.prepare(QStringLiteral("INSERT INTO ogei (fecha, importe, ctc) VALUES (:fecha, :importe, :ctc)"));
-    query.bindValue(QStringLiteral(":fecha"), date->date().toString(QStringLiteral("dd/MM/yyyy")));
+    query.bindValue(QStringLiteral(":fecha"), date->date().toString(StoredDateFormat));
     query.bindValue(QStringLiteral(":importe"), storedAmount(amountFromText(amount->text())));
     query.bindValue(QStringLiteral(":ctc"), account->currentText().left(8));
     if (!execOrReport(query))

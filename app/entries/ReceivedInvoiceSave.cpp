@@ -43,7 +43,7 @@ void bindInvoice(QSqlQuery &query, const ReceivedPage &form, const QDate &date, 
     query.prepare(insertStatement);
     query.bindValue(QStringLiteral(":proveedor"), supplier);
     query.bindValue(QStringLiteral(":nfac"), form.number->text());
-    query.bindValue(QStringLiteral(":fecha"), date.toString(QStringLiteral("dd/MM/yyyy")));
+    query.bindValue(QStringLiteral(":fecha"), date.toString(StoredDateFormat));
     query.bindValue(QStringLiteral(":type"), form.type->currentIndex());
     // Hidden boxes are stored too, as they stand.
     const std::pair<const char *, const OptionBox *> flags[] = { { ":inv", &form.investments },

@@ -23,7 +23,7 @@ const QString nifPattern = QStringLiteral("[A-Za-z0-9]{1}\\d{7}[A-Za-z0-9]{1}");
 void App::buildPartiesPage()
 {
     PageBuilder page(QStringLiteral("parties"), this);
-    PartiesPage& form = m_parties;
+    PartiesPage &form = m_parties;
     form.frame = page.page();
 
     form.type = page.comboBox(QStringLiteral("parties.type"), QPoint(100, 29),
@@ -69,8 +69,8 @@ void App::buildPartiesPage()
 
     // The search pop-up: whose identifier, and the identifier itself.
     form.searchMenu = new QMenu(form.search);
-    auto* searchBox = new QWidget(form.searchMenu);
-    auto* searchLayout = new QVBoxLayout(searchBox);
+    auto *searchBox = new QWidget(form.searchMenu);
+    auto *searchLayout = new QVBoxLayout(searchBox);
     form.searchClient = new QRadioButton(QStringLiteral("Cliente"), searchBox);
     form.searchClient->setObjectName(QStringLiteral("parties.searchClient"));
     form.searchClient->setChecked(true);
@@ -83,7 +83,7 @@ void App::buildPartiesPage()
     searchLayout->addWidget(form.searchClient);
     searchLayout->addWidget(form.searchSupplier);
     searchLayout->addWidget(form.searchNif);
-    auto* searchAction = new QWidgetAction(form.searchMenu);
+    auto *searchAction = new QWidgetAction(form.searchMenu);
     searchAction->setDefaultWidget(searchBox);
     form.searchMenu->addAction(searchAction);
     form.search->setMenu(form.searchMenu);

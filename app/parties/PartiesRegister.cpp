@@ -96,14 +96,8 @@ void App::Save1()
         refuseField(form.nif, QStringLiteral("NiF/CiF no válido."));
         return;
     }
-    for (QLineEdit *field : form.textFields()) {
-        if (field->text().isEmpty()) {
-            markField(field, true);
-            MessageBoxes::warning(this, tr("Error"), requiredText);
-            return;
-        }
-        markField(field, false);
-    }
+    if (!textFieldsFilled(form.textFields()))
+        return;
 
     if (!openDatabase())
         return;

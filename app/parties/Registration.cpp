@@ -57,15 +57,8 @@ void App::reg()
         refuseField(form.nif, QStringLiteral("NiF/CiF no válido."));
         return;
     }
-    // The first empty field stops the check; the fields after it keep their marking.
-    for (QLineEdit *field : form.textFields()) {
-        if (field->text().isEmpty()) {
-            markField(field, true);
-            MessageBoxes::warning(this, tr("Error"), QStringLiteral("Este campo es obligatorio."));
-            return;
-        }
-        markField(field, false);
-    }
+    if (!textFieldsFilled(form.textFields()))
+        return;
     if (form.technician->currentIndex() == -1) {
         MessageBoxes::warning(this, tr("Error"), QStringLiteral("Este campo es obligatorio."));
         markField(form.technician, true);

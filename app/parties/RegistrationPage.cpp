@@ -12,7 +12,7 @@
 void App::buildRegistrationPage()
 {
     PageBuilder page(QStringLiteral("registration"), this);
-    RegistrationPage& form = m_registration;
+    RegistrationPage &form = m_registration;
     form.frame = page.page();
 
     const int labelX = 192;

@@ -3,6 +3,8 @@
 
 #include "App.h"
 
+#include "storage/StoredForms.h"
+
 #include "entries/Amount.h"
 #include "widgets/PieChart.h"
 
@@ -31,7 +33,7 @@ template <typename Counts> bool App::addDatedAmounts(const QString &statement, C
     if (!execOrReport(query, statement))
         return false;
     while (query.next()) {
-        if (counts(QDate::fromString(query.value(0).toString(), QStringLiteral("dd/MM/yyyy"))))
+        if (counts(QDate::fromString(query.value(0).toString(), StoredDateFormat)))
             sum.add(query.value(1).toFloat());
     }
     return true;

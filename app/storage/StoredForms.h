@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QString>
 #include <QVariant>
 
 // How values are bound into the database, the same in every table.
@@ -8,6 +9,9 @@
 // (21.105f is stored as 21.105, not as 21.104999542236328); the FLOAT column's real
 // affinity stores it as a number.
 QVariant storedAmount(float value);
+
+// Dates: text in this form (05/12/2014); they are parsed back before any comparison.
+inline const QString StoredDateFormat = QStringLiteral("dd/MM/yyyy");
 
 // Flags: the integers 1 and 0.
 inline QVariant storedFlag(bool value)

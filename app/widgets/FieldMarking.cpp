@@ -4,6 +4,7 @@
 
 #include "widgets/MessageBoxes.h"
 
+#include <QLineEdit>
 #include <QStyle>
 
 void App::markField(QWidget *field, bool error)
@@ -27,6 +28,19 @@ void App::refuseField(QWidget *field, const QString &message)
     MessageBoxes::warning(this, tr("Error"), message);
     markField(field, true);
     field->setFocus();
+}
+
+bool App::textFieldsFilled(const std::array<QLineEdit *, 7> &fields)
+{
+    for (QLineEdit *field : fields) {
+        if (field->text().isEmpty()) {
+            markField(field, true);
+            MessageBoxes::warning(this, tr("Error"), QStringLiteral("Este campo es obligatorio."));
+            return false;
+        }
+        markField(field, false);
+    }
+    return true;
 }
 
 bool App::passOrRefuse(QWidget *field, bool passes, const QString &message)
