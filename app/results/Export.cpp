@@ -10,6 +10,8 @@
 #include <QSqlError>
 #include <QSqlQuery>
 
+#include <algorithm>
+
 void App::Send()
 {
     if (!MessageBoxes::confirm(this, QMessageBox::Information, tr("Información"),
@@ -39,12 +41,15 @@ QString App::exportFileName()
     QSqlQuery owner(m_db);
     if (!execOrReport(owner, QStringLiteral("SELECT nif FROM admin")))
         return QString();
-    if (!owner.next()) {
+    // The identifier names the file, so only one of the registered form may: nine digits or
+    // capital letters keep the file in the working folder, under its expected name.
+    const QString nif = owner.next() ? owner.value(0).toString() : QString();
+    const auto registeredForm = [](QChar c) { return (c >= u'0' && c <= u'9') || (c >= u'A' && c <= u'Z'); };
+    if (nif.size() != 9 || !std::all_of(nif.cbegin(), nif.cend(), registeredForm)) {
         MessageBoxes::critical(this, tr("Error"), QStringLiteral("Error inesperado en la base de datos."));
         return QString();
     }
-    return owner.value(0).toString() + QLatin1Char('_') + m_today.date().toString(u"yyyyMMdd")
-        + QStringLiteral(".csv");
+    return nif + QLatin1Char('_') + m_today.date().toString(u"yyyyMMdd") + QStringLiteral(".csv");
 }
 
 bool App::writeExportFile(const QString &fileName)
@@ -61,18 +66,27 @@ bool App::writeExportFile(const QString &fileName)
 
     // Written aside and put in place only when complete, so that a failure leaves an
     // earlier file of the same name as it was; the unfinished copy is gone before the box shows.
+    // Unbuffered, as the writer hands over large blocks itself: a full disk then refuses the
+    // write that meets it, with the system's reason, instead of a flush that commit() ignores.
+    bool written = false;
     QString failure;
     {
         QSaveFile file(fileName);
         ExportWriter writer(file);
-        if (!file.open(QIODevice::WriteOnly))
+        if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
             failure = file.errorString();
         else if (!writer.write(tables[0], tables[1], tables[2], tables[3]))
             failure = writer.errorString();
-        else if (!file.commit())
+        else if (!file.flush())
             failure = file.errorString();
+        else if (file.commit())
+            written = true;
+        else
+            failure = file.errorString();
+        if (!written)
+            file.cancelWriting();
     }
-    if (!failure.isEmpty()) {
+    if (!written) {
         MessageBoxes::critical(this, tr("Error"), failure);
         return false;
     }

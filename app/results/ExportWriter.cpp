@@ -291,10 +291,18 @@ void ExportWriter::appendReal(double value)
 
 bool ExportWriter::flush()
 {
-    const qint64 size = qint64(m_buffer.size());
-    if (m_device.write(m_buffer.data(), size) != size) {
-        m_error = m_device.errorString();
-        return false;
+    // A device may take only part of a block, as a file does when the disk fills up; the
+    // rest is offered again, and the write that refuses it carries the device's reason.
+    const char *data = m_buffer.data();
+    qint64 left = qint64(m_buffer.size());
+    while (left > 0) {
+        const qint64 written = m_device.write(data, left);
+        if (written <= 0) {
+            m_error = m_device.errorString();
+            return false;
+        }
+        data += written;
+        left -= written;
     }
     m_buffer.clear();
     return true;

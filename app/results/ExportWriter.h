@@ -19,7 +19,8 @@ public:
 
     // The queries are "SELECT * FROM" cap, femi, frec and ogei, executed and not yet
     // advanced. Returns false when the device refused data or a row could not be fetched;
-    // errorString() then gives the device's or the driver's text.
+    // errorString() then gives the device's or the driver's text. A device that takes part
+    // of a block is offered the rest until it takes all or refuses.
     bool write(QSqlQuery &cap, QSqlQuery &femi, QSqlQuery &frec, QSqlQuery &ogei);
     QString errorString() const { return m_error; }
 

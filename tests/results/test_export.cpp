@@ -4,8 +4,12 @@
 #include <QDir>
 #include <QFile>
 #include <QPushButton>
+#include <QScopeGuard>
+#include <QStorageInfo>
 #include <QTabWidget>
 #include <QTest>
+
+#include <sys/mount.h>
 
 namespace {
 
@@ -44,14 +48,28 @@ QByteArray expectedFile(const QString &name)
     return content;
 }
 
-// Every file of the working directory: data.db and whatever the export left.
-QStringList filesInWorkingDirectory()
+// Every file of the working directory (or another) but data.db, the images and "work":
+// whatever the export left.
+QStringList filesInWorkingDirectory(const QString &path = QStringLiteral("."))
 {
-    QStringList files = QDir::current().entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot);
+    QStringList files = QDir(path).entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot);
     files.removeAll(QStringLiteral("data.db"));
+    files.removeAll(QStringLiteral("work"));
     for (const QString &image : ScratchDirectory::imageNames())
         files.removeAll(image);
     return files;
+}
+
+// Moves the working directory down into "work", with data.db and the images, so that
+// its parent holds nothing but what the test put there.
+bool moveToWorkFolder()
+{
+    QDir::current().mkpath(QStringLiteral("work"));
+    for (const QString &name : ScratchDirectory::imageNames() + QStringList{ QStringLiteral("data.db") }) {
+        if (!QFile::copy(name, QStringLiteral("work/") + name))
+            return false;
+    }
+    return QDir::setCurrent(QStringLiteral("work"));
 }
 
 } // namespace
@@ -67,6 +85,8 @@ private slots:
     void aSecondExportOnTheSameDayReplacesTheFirst();
     void aFailingQueryLeavesTheEarlierFile();
     void aRowThatCannotBeReadLeavesTheEarlierFile();
+    void aFullDiskLeavesTheEarlierFile_data();
+    void aFullDiskLeavesTheEarlierFile();
     void answeringNoWritesNothing();
     void refusalsWriteNoFile_data();
     void refusalsWriteNoFile();
@@ -197,6 +217,47 @@ void TestExport::aRowThatCannotBeReadLeavesTheEarlierFile()
     QCOMPARE(readFile(fileName), expectedFile(QStringLiteral("empty.csv")));
 }
 
+void TestExport::aFullDiskLeavesTheEarlierFile_data()
+{
+    QTest::addColumn<int>("rows");
+    QTest::addColumn<qint64>("room");
+
+    // 100 rows of ogei make an export of about 12 KB, 700 rows one of about 75 KB.
+    QTest::newRow("4 KiB free, 12 KB") << 100 << qint64(4096);
+    QTest::newRow("8 KiB free, 12 KB") << 100 << qint64(8192);
+    QTest::newRow("4 KiB free, 75 KB") << 700 << qint64(4096);
+}
+
+void TestExport::aFullDiskLeavesTheEarlierFile()
+{
+    QFETCH(int, rows);
+    QFETCH(qint64, room);
+    start();
+    // The working directory moves to a disk of its own, of 1 MiB, unmounted lazily at the
+    // end as the window's connection is still open there.
+    QVERIFY(QDir::current().mkdir(QStringLiteral("work")));
+    const QByteArray disk = QFile::encodeName(QFileInfo(QStringLiteral("work")).absoluteFilePath());
+    if (::mount("tmpfs", disk.constData(), "tmpfs", 0, "size=1m") != 0)
+        QSKIP("A tmpfs cannot be mounted here");
+    const auto unmount = qScopeGuard([&disk] { ::umount2(disk.constData(), MNT_DETACH); });
+    QVERIFY(moveToWorkFolder());
+    QCOMPARE(send(), QStringList{ box::exported(fileName) });
+    QVERIFY(execStatement(QStringLiteral("WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n "
+                                         "WHERE i < %1) INSERT INTO ogei SELECT NULL, '04/05/2016', i, "
+                                         "62800000 FROM n")
+                              .arg(rows)));
+    {
+        QFile filler(QStringLiteral("filler"));
+        const qint64 size = QStorageInfo(QDir::current()).bytesAvailable() - room;
+        QVERIFY(filler.open(QIODevice::WriteOnly) && filler.write(QByteArray(size, 'x')) == size);
+    }
+    QCOMPARE(QStorageInfo(QDir::current()).bytesAvailable(), room);
+
+    QCOMPARE(send(), QStringList{ box::error(QStringLiteral("No space left on device")) });
+    QCOMPARE(filesInWorkingDirectory(), (QStringList{ fileName, QStringLiteral("filler") }));
+    QCOMPARE(readFile(fileName), expectedFile(QStringLiteral("empty.csv")));
+}
+
 void TestExport::answeringNoWritesNothing()
 {
     start();
@@ -209,15 +270,15 @@ void TestExport::answeringNoWritesNothing()
 void TestExport::refusalsWriteNoFile_data()
 {
     QTest::addColumn<bool>("todayKnown");
-    // Run on data.db before sending, or in its place "data.db is a directory".
+    // Run on data.db before sending (";" between statements), or in its place "data.db is a
+    // directory".
     QTest::addColumn<QString>("statement");
     QTest::addColumn<QString>("shown");
     QTest::addColumn<QStringList>("filesLeft");
 
+    const QString unexpected = box::error(QStringLiteral("Error inesperado en la base de datos."));
     QTest::newRow("today unknown") << false << QString() << box::todayUnknown << QStringList();
-    QTest::newRow("no owner") << true << QStringLiteral("DELETE FROM admin")
-                              << box::error(QStringLiteral("Error inesperado en la base de datos."))
-                              << QStringList();
+    QTest::newRow("no owner") << true << QStringLiteral("DELETE FROM admin") << unexpected << QStringList();
     QTest::newRow("owner query fails")
         << true << QStringLiteral("DROP TABLE admin")
         << box::error(QStringLiteral("no such table: admin Unable to execute statement")) << QStringList();
@@ -229,6 +290,16 @@ void TestExport::refusalsWriteNoFile_data()
     QTest::newRow("unwritable target")
         << true << fileName + QStringLiteral(" is a directory")
         << box::error(QStringLiteral("Filename refers to a directory")) << QStringList{ fileName };
+    // The identifier names the file; only one of nine digits or capital letters may.
+    QTest::newRow("owner NULL") << true
+                                << QStringLiteral("DROP TABLE admin;CREATE TABLE admin (nif);INSERT INTO "
+                                                  "admin VALUES (NULL)")
+                                << unexpected << QStringList();
+    for (const char *nif :
+        { "'../escaped'", "'12345678z'", "'1234567Z'", "'123456789Z'", "'1234/678Z'", "'12345678 '" }) {
+        QTest::addRow("owner %s", nif)
+            << true << QStringLiteral("UPDATE admin SET nif = %1").arg(nif) << unexpected << QStringList();
+    }
 }
 
 void TestExport::refusalsWriteNoFile()
@@ -238,16 +309,19 @@ void TestExport::refusalsWriteNoFile()
     QFETCH(QString, shown);
     start(todayKnown);
     QVERIFY(execStatement(cap1));
+    QVERIFY(moveToWorkFolder());
     if (statement.endsWith(QLatin1String(" is a directory"))) {
         const QString directory = statement.section(QLatin1Char(' '), 0, 0);
         QFile::remove(directory);
         QVERIFY(QDir::current().mkdir(directory));
-    } else if (!statement.isEmpty()) {
-        QVERIFY(execStatement(statement));
+    } else {
+        for (const QString &part : statement.split(QLatin1Char(';'), Qt::SkipEmptyParts))
+            QVERIFY(execStatement(part));
     }
 
     QCOMPARE(send(), QStringList{ shown });
     QTEST(filesInWorkingDirectory(), "filesLeft");
+    QCOMPARE(filesInWorkingDirectory(QStringLiteral("..")), QStringList());
     QVERIFY(!QFileInfo::exists(fileName) || QFileInfo(fileName).isDir());
 }
 

@@ -19,18 +19,32 @@ private slots:
     void init();
     void cleanup();
     void realsAreWrittenAsQtWritesThemWith15Digits();
-    void aDeviceThatRefusesDataIsReported();
+    void aDeviceThatFillsUpIsReportedWithItsReason_data();
+    void aDeviceThatFillsUpIsReportedWithItsReason();
 
 private:
-    // Runs the writer over the four tables into buffer; false with the writer's text.
-    bool writeInto(QBuffer &buffer, QString *error = nullptr);
+    // Runs the writer over the four tables into device; false with the writer's text.
+    bool writeInto(QIODevice &device, QString *error = nullptr);
 
     QSqlDatabase m_db;
 };
 
 namespace {
 const QString connectionName = QStringLiteral("export-writer-test");
-}
+
+// As a file on a disk with room bytes free: a write takes what still fits, and the one
+// after it fails with the system's reason.
+struct FillingDisk final : QBuffer {
+    qint64 room = 0;
+    qint64 writeData(const char *data, qint64 size) override
+    {
+        if (pos() < room)
+            return QBuffer::writeData(data, qMin(size, room - pos()));
+        setErrorString(QStringLiteral("No space left on device"));
+        return -1;
+    }
+};
+} // namespace
 
 void TestExportWriter::init()
 {
@@ -49,7 +63,7 @@ void TestExportWriter::cleanup()
     QSqlDatabase::removeDatabase(connectionName);
 }
 
-bool TestExportWriter::writeInto(QBuffer &buffer, QString *error)
+bool TestExportWriter::writeInto(QIODevice &device, QString *error)
 {
     QSqlQuery cap(m_db), femi(m_db), frec(m_db), ogei(m_db);
     for (QSqlQuery *query : { &cap, &femi, &frec, &ogei })
@@ -58,7 +72,7 @@ bool TestExportWriter::writeInto(QBuffer &buffer, QString *error)
         || !frec.exec(QStringLiteral("SELECT * FROM frec"))
         || !ogei.exec(QStringLiteral("SELECT * FROM ogei")))
         return false;
-    ExportWriter writer(buffer);
+    ExportWriter writer(device);
     const bool written = writer.write(cap, femi, frec, ogei);
     if (error)
         *error = writer.errorString();
@@ -103,15 +117,35 @@ void TestExportWriter::realsAreWrittenAsQtWritesThemWith15Digits()
     }
 }
 
-void TestExportWriter::aDeviceThatRefusesDataIsReported()
+void TestExportWriter::aDeviceThatFillsUpIsReportedWithItsReason_data()
 {
-    QVERIFY(QSqlQuery(m_db).exec(QStringLiteral("INSERT INTO ogei VALUES (NULL, '01/01/2016', 1.5, 1)")));
-    QBuffer buffer;
-    QVERIFY(buffer.open(QIODevice::ReadOnly));
+    QTest::addColumn<qint64>("room");
+    QTest::addColumn<int>("rows");
+
+    // About 12 KB go to the device in one block, about 75 KB in two.
+    QTest::newRow("no room") << qint64(0) << 100;
+    QTest::newRow("4096 bytes, short export") << qint64(4096) << 100;
+    QTest::newRow("8192 bytes, short export") << qint64(8192) << 100;
+    QTest::newRow("4096 bytes, first of two blocks") << qint64(4096) << 700;
+    QTest::newRow("8192 bytes, first of two blocks") << qint64(8192) << 700;
+    QTest::newRow("72 KiB, second of two blocks") << qint64(73728) << 700;
+}
+
+void TestExportWriter::aDeviceThatFillsUpIsReportedWithItsReason()
+{
+    QFETCH(qint64, room);
+    QFETCH(int, rows);
+    QVERIFY(QSqlQuery(m_db).exec(QStringLiteral("WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 "
+                                                "FROM n WHERE i < %1) INSERT INTO ogei SELECT NULL, "
+                                                "'04/05/2016', i, 62800000 FROM n")
+                                     .arg(rows)));
+    FillingDisk disk;
+    disk.room = room;
+    QVERIFY(disk.open(QIODevice::WriteOnly));
     QString error;
-    QVERIFY(!writeInto(buffer, &error));
-    QCOMPARE(error, buffer.errorString());
-    QVERIFY(!error.isEmpty());
+    QVERIFY(!writeInto(disk, &error));
+    QCOMPARE(error, QStringLiteral("No space left on device"));
+    QCOMPARE(disk.size(), room);
 }
 
 QTEST_MAIN(TestExportWriter)
