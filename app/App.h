@@ -161,8 +161,11 @@ private:
     // refused ("Este campo es obligatorio."), the filled ones before it unmarked; the
     // fields after it keep their marking.
     bool textFieldsFilled(const std::array<QLineEdit *, 7> &fields);
-    // Refuses to store anything while today's date is unknown; true when today is known.
+    // Refuses to store anything while today's date is unknown, and asks the time server
+    // again; true when today is known.
     bool todayKnownOrWarn();
+    // Sends the time server the request for today, once the socket has its peer.
+    void requestTime();
     // Runs change with one connection lifted, so the change reaches no slot through it.
     template <typename Sender, typename Signal, typename Slot, typename Change>
     void changeQuietly(Sender *sender, Signal signal, Slot slot, Change change)
