@@ -179,7 +179,17 @@ private:
     void applyDateRule(QDateEdit *field, const QDate &date);
 
     // Owner registration (parties/Registration.cpp).
+    struct Owner {
+        QString nif;
+        QString businessName;
+        int technician = -1;
+    };
     void readOwnerAtStartup();
+    // The first owner of `admin`, through the open connection, or none when the table is
+    // empty; false, after the box, when it cannot be read.
+    bool readOwner(std::optional<Owner> &owner);
+    // Holds the owner's identifier and shows the tabs titled after the owner.
+    void showOwner(const Owner &owner);
     void showTabs(const QString &businessName, const QString &technician);
 
     // Clients and suppliers register (parties/PartiesRegister.cpp).
