@@ -144,6 +144,9 @@ private:
     bool openDatabase();
     bool execOrReport(QSqlQuery &query);
     bool execOrReport(QSqlQuery &query, const QString &statement);
+    // After an UPDATE that ran: one that changed no row is reported like a failing
+    // statement, since what it was run for did not happen.
+    bool rowsChangedOrReport(QSqlQuery &query);
     // Refills a party list from `cap` (type 0 clients, 1 suppliers), leaving no current item.
     void refillPartyList(QComboBox *list, int type);
 
