@@ -144,6 +144,9 @@ private:
     bool openDatabase();
     bool execOrReport(QSqlQuery &query);
     bool execOrReport(QSqlQuery &query, const QString &statement);
+    // After an UPDATE that ran: one that changed no row is reported like a failing
+    // statement, since what it was run for did not happen.
+    bool rowsChangedOrReport(QSqlQuery &query);
     // Refills a party list from `cap` (type 0 clients, 1 suppliers), leaving no current item.
     void refillPartyList(QComboBox *list, int type);
 
@@ -161,8 +164,11 @@ private:
     // refused ("Este campo es obligatorio."), the filled ones before it unmarked; the
     // fields after it keep their marking.
     bool textFieldsFilled(const std::array<QLineEdit *, 7> &fields);
-    // Refuses to store anything while today's date is unknown; true when today is known.
+    // Refuses to store anything while today's date is unknown, and asks the time server
+    // again; true when today is known.
     bool todayKnownOrWarn();
+    // Sends the time server the request for today, once the socket has its peer.
+    void requestTime();
     // Runs change with one connection lifted, so the change reaches no slot through it.
     template <typename Sender, typename Signal, typename Slot, typename Change>
     void changeQuietly(Sender *sender, Signal signal, Slot slot, Change change)
@@ -176,7 +182,17 @@ private:
     void applyDateRule(QDateEdit *field, const QDate &date);
 
     // Owner registration (parties/Registration.cpp).
+    struct Owner {
+        QString nif;
+        QString businessName;
+        int technician = -1;
+    };
     void readOwnerAtStartup();
+    // The first owner of `admin`, through the open connection, or none when the table is
+    // empty; false, after the box, when it cannot be read.
+    bool readOwner(std::optional<Owner> &owner);
+    // Holds the owner's identifier and shows the tabs titled after the owner.
+    void showOwner(const Owner &owner);
     void showTabs(const QString &businessName, const QString &technician);
 
     // Clients and suppliers register (parties/PartiesRegister.cpp).

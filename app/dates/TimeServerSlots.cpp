@@ -1,4 +1,4 @@
-// The exchange with the time server: one request, and the replies that set today.
+// The exchange with the time server: the request, and the replies that set today.
 
 #include "App.h"
 
@@ -8,7 +8,14 @@
 
 void App::connectSuccsess()
 {
-    m_udpSocket->write(timeServerRequest());
+    requestTime();
+}
+
+void App::requestTime()
+{
+    // Before the host is found there is no peer to write to; connectSuccsess() asks then.
+    if (m_udpSocket->state() == QAbstractSocket::ConnectedState)
+        m_udpSocket->write(timeServerRequest());
 }
 
 void App::processPendingDatagrams()
@@ -27,7 +34,7 @@ void App::processPendingDatagrams()
     if (m_datesInitialised)
         return;
     m_datesInitialised = true;
-    for (const DateField& field : m_dates)
+    for (const DateField &field : m_dates)
         field.edit->setDate(m_today.date());
     for (int year = 2014; year <= m_today.date().year(); ++year)
         m_results.year->addItem(QString::number(year));

@@ -3,6 +3,7 @@
 #include "App.h"
 
 #include "widgets/PageBuilder.h"
+#include "widgets/TextLength.h"
 
 #include <QComboBox>
 #include <QFrame>
@@ -41,9 +42,9 @@ void App::buildPartiesPage()
 
     form.nif = page.lineEdit(QStringLiteral("parties.nif"), QPoint(fieldX, 61), QSize(72, 20), nifPattern);
     form.name = page.lineEdit(QStringLiteral("parties.name"), QPoint(fieldX, 93), QSize(320, 20));
-    form.name->setMaxLength(64);
+    limitLength(form.name, 64);
     form.address = page.lineEdit(QStringLiteral("parties.address"), QPoint(fieldX, 125), QSize(320, 20));
-    form.address->setMaxLength(64);
+    limitLength(form.address, 64);
     form.postalCode = page.lineEdit(
         QStringLiteral("parties.postalCode"), QPoint(fieldX, 157), QSize(40, 20), QStringLiteral("\\d{5}"));
     // Town and province take lower-case accented letters only; the country both cases.

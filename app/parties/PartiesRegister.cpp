@@ -116,7 +116,7 @@ void App::Save1()
         update.bindValue(QStringLiteral(":nif"), nif);
         update.bindValue(QStringLiteral(":rs"), form.name->text());
         update.bindValue(QStringLiteral(":type"), type);
-        if (execOrReport(update)) {
+        if (execOrReport(update) && rowsChangedOrReport(update)) {
             MessageBoxes::information(
                 this, tr("Información"), QStringLiteral("Datos actualizados correctamente."));
             clearPartyForm();
@@ -166,7 +166,7 @@ void App::Save1()
                 // The counter goes first; a failing insert leaves it advanced.
                 const QString counter = client ? QStringLiteral("UPDATE lasts SET lastc=")
                                                : QStringLiteral("UPDATE lasts SET lastp=");
-                if (execOrReport(query, counter + QString::number(account))) {
+                if (execOrReport(query, counter + QString::number(account)) && rowsChangedOrReport(query)) {
                     query.prepare(
                         QStringLiteral("INSERT INTO cap (id, type, nif, rs, dir, cp, pobl, prov, pais) "
                                        "VALUES (:id, :type, :nif, :rs, :dir, :cp, :pobl, :prov, :pais);"));

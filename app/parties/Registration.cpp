@@ -14,25 +14,36 @@
 
 void App::readOwnerAtStartup()
 {
-    bool ownerFound = false;
-    if (openDatabase()) {
-        QSqlQuery query(m_db);
-        if (execOrReport(query, QStringLiteral("SELECT nif, rs, tecn FROM admin")) && query.next()) {
-            ownerFound = true;
-            m_ownerNif = query.value(0).toString();
-            const int technician = query.value(2).toInt();
-            showTabs(query.value(1).toString(), m_registration.technician->itemText(technician));
-        }
-    }
+    std::optional<Owner> owner;
+    if (openDatabase())
+        readOwner(owner);
     m_db.close();
-    if (!ownerFound) {
+    if (owner) {
+        showOwner(*owner);
+        m_registration.frame->setParent(this);
+        m_registration.frame->hide();
+    } else {
         // The tabs wait aside, hidden, until reg() swaps them in.
         m_tabs->hide();
         setCentralWidget(m_registration.frame);
-    } else {
-        m_registration.frame->setParent(this);
-        m_registration.frame->hide();
     }
+}
+
+bool App::readOwner(std::optional<Owner> &owner)
+{
+    owner.reset();
+    QSqlQuery query(m_db);
+    if (!execOrReport(query, QStringLiteral("SELECT nif, rs, tecn FROM admin")))
+        return false;
+    if (query.next())
+        owner = Owner{ query.value(0).toString(), query.value(1).toString(), query.value(2).toInt() };
+    return true;
+}
+
+void App::showOwner(const Owner &owner)
+{
+    m_ownerNif = owner.nif;
+    showTabs(owner.businessName, m_registration.technician->itemText(owner.technician));
 }
 
 void App::showTabs(const QString &businessName, const QString &technician)
@@ -68,6 +79,18 @@ void App::reg()
 
     if (!openDatabase())
         return;
+    // The form may show although an owner exists (the start could not read `admin`, for
+    // instance while the file was locked): that owner stays the only one.
+    std::optional<Owner> owner;
+    if (!readOwner(owner))
+        return;
+    if (owner) {
+        m_db.close();
+        MessageBoxes::information(
+            this, tr("Información"), QStringLiteral("Ya hay un titular registrado: se muestran sus datos."));
+        showOwner(*owner);
+        return;
+    }
     QSqlQuery query(m_db);
     query.prepare(QStringLiteral("INSERT INTO admin (nif, rs, dir, cp, pobl, prov, pais, tecn) VALUES (:nif, "
                                  ":rs, :dir, :cp, :pobl, :prov, :pais, :tecn);"));

@@ -3,6 +3,7 @@
 #include "App.h"
 
 #include "widgets/PageBuilder.h"
+#include "widgets/TextLength.h"
 
 #include <QComboBox>
 #include <QFrame>
@@ -29,9 +30,9 @@ void App::buildRegistrationPage()
     form.nif = page.lineEdit(QStringLiteral("registration.nif"), QPoint(fieldX, 61), QSize(72, 20),
         QStringLiteral("[A-Za-z0-9]{1}\\d{7}[A-Za-z0-9]{1}"));
     form.name = page.lineEdit(QStringLiteral("registration.name"), QPoint(fieldX, 93), QSize(320, 20));
-    form.name->setMaxLength(64);
+    limitLength(form.name, 64);
     form.address = page.lineEdit(QStringLiteral("registration.address"), QPoint(fieldX, 125), QSize(320, 20));
-    form.address->setMaxLength(64);
+    limitLength(form.address, 64);
     form.postalCode = page.lineEdit(QStringLiteral("registration.postalCode"), QPoint(fieldX, 157),
         QSize(40, 20), QStringLiteral("\\d{5}"));
     form.town = page.lineEdit(QStringLiteral("registration.town"), QPoint(fieldX, 189), QSize(),

@@ -60,6 +60,15 @@ bool App::execOrReport(QSqlQuery &query, const QString &statement)
     return false;
 }
 
+bool App::rowsChangedOrReport(QSqlQuery &query)
+{
+    if (query.numRowsAffected() != 0)
+        return true;
+    query.finish();
+    MessageBoxes::critical(this, tr("Error"), QStringLiteral("No se ha actualizado ningún dato."));
+    return false;
+}
+
 void App::refillPartyList(QComboBox *list, int type)
 {
     list->clear();

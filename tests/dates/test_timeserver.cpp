@@ -1,11 +1,14 @@
-// Today's date from the time server: the one request, the replies that set today, the
-// replies that are ignored, and what the first reply initialises.
+// Today's date from the time server: the request, asked again by a refused save, the replies that set today,
+// the replies that are ignored, and what the first reply initialises.
 
+#include "ProgramBoxes.h"
 #include "WindowFixture.h"
 
 #include <QComboBox>
 #include <QDateEdit>
+#include <QLineEdit>
 #include <QNetworkDatagram>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
 #include <QUdpSocket>
@@ -126,6 +129,7 @@ private slots:
     void onlyAFullReplySetsToday_data();
     void onlyAFullReplySetsToday();
     void laterReplyOnlyReplacesToday();
+    void refusedSaveAsksAgain();
 };
 
 void TestTimeServer::firstReplySetsTodayDatesAndYears_data()
@@ -265,6 +269,29 @@ void TestTimeServer::laterReplyOnlyReplacesToday()
     compareDatesAndYears(*window.app, { QDate(2015, 4, 1), QDate(2015, 5, 15), QDate(2015, 5, 4) }, 2015);
     QCOMPARE(window.requests(), QList<QByteArray>{ expectedRequest() });
     QCOMPARE(takeBoxes(window.responder), QStringList());
+}
+
+// The first request is lost: a save refused for want of today asks again, and once the
+// reply is in the next save goes through.
+void TestTimeServer::refusedSaveAsksAgain()
+{
+    WindowFixture window;
+    insertOwner();
+    QVERIFY(window.startWithoutToday());
+    window.server.answerWith(noonOn(2015, 5, 15));
+    const OtherEntriesPage &page = window.app->otherEntriesPage();
+    typeText(page.amount, "40");
+    page.account->setCurrentIndex(8);
+    const QString chosen = box::accountChosen(page.account->currentText());
+
+    page.save->click();
+    QCOMPARE(window.takeBoxes(), (QStringList{ chosen, box::todayUnknown }));
+    QTRY_VERIFY(window.app->today().isValid());
+    QCOMPARE(window.server.requestCount(), 2);
+    QCOMPARE(window.server.lastRequest(), expectedRequest());
+    page.save->click();
+    QCOMPARE(window.takeBoxes(), QStringList{ box::dataSaved });
+    QCOMPARE(queryValue("SELECT COUNT(*) FROM ogei").toInt(), 1);
 }
 
 QTEST_MAIN(TestTimeServer)

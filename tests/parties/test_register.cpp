@@ -1,5 +1,7 @@
 #include "PartyTestSupport.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QRadioButton>
 
 class TestRegister final : public QObject {
@@ -19,6 +21,9 @@ private slots:
     void browseWrapsAround();
     void missingRecordLeavesBrowsing();
     void updateChangesOnlyTheAddress();
+    void updateOfAVanishedRecordFails();
+    void cutKeepsWholeCharacters_data();
+    void cutKeepsWholeCharacters();
     void search_data();
     void search();
 };
@@ -371,6 +376,64 @@ void TestRegister::updateChangesOnlyTheAddress()
     QCOMPARE(f.texts(), empty);
     QCOMPARE(page.type->currentIndex(), -1);
     QCOMPARE(f.app->recordCount(), 3);
+}
+
+// The shown record was removed by another program: nothing is updated, and the page says so.
+void TestRegister::updateOfAVanishedRecordFails()
+{
+    Fixture f;
+    QVERIFY(f.start(1));
+    f.page().browse->click();
+    QVERIFY(execStatement("DELETE FROM cap"));
+    replaceText(f.page().address, "Avenida Sur 9");
+    f.page().save->click();
+
+    f.verifyBoxes({ box::error("No se ha actualizado ningún dato.") });
+    QVERIFY(f.inMode(true));
+    QCOMPARE(f.page().address->text(), QStringLiteral("Avenida Sur 9"));
+}
+
+// Names and addresses hold 64 units; where the cut falls inside a two-unit character
+// the whole character goes, on this page and on the registration form alike.
+void TestRegister::cutKeepsWholeCharacters_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("pasted"); // at the start of the field
+    QTest::addColumn<QString>("kept");
+
+    const QString letters(63, 'a');
+    const QString emoji = QStringLiteral("😀");
+    QTest::newRow("pasted at the end") << QString() << letters + emoji << letters;
+    QTest::newRow("typed at the end") << letters + emoji << QString() << letters;
+    QTest::newRow("pasted before the text") << letters << emoji << letters;
+    QTest::newRow("fits whole") << QString() << letters.left(62) + emoji << letters.left(62) + emoji;
+}
+
+void TestRegister::cutKeepsWholeCharacters()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, pasted);
+    QFETCH(QString, kept);
+
+    Fixture f;
+    QVERIFY(f.start());
+    const PartiesPage &page = f.page();
+    fill(page, page.type, party("11111111H", "x"), 0);
+    const RegistrationPage &form = f.app->registrationPage();
+    QGuiApplication::clipboard()->setText(pasted);
+    for (QLineEdit *field : { page.name, page.address, form.name, form.address }) {
+        field->clear();
+        typeText(field, typed);
+        field->home(false);
+        field->paste();
+    }
+    QCOMPARE(textsOf({ page.name, page.address, form.name, form.address }), QStringList(4, kept));
+
+    f.responder.answer("Guardar");
+    page.save->click();
+    f.verifyBoxes({ box::confirmSave, box::partySaved });
+    const QString stored = kept.toUtf8().toHex().toUpper();
+    QCOMPARE(queryRows("SELECT hex(rs), hex(dir) FROM cap"), (QList<QVariantList>{ { stored, stored } }));
 }
 
 // Record 1 stays shown when the search finds nothing or the identifier is wrong.

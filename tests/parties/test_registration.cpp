@@ -10,6 +10,7 @@ private slots:
     void refusals_data();
     void refusals();
     void firstEmptyFieldStops();
+    void ownerStoredMeanwhileStaysTheOnlyOne();
     void unreadableOwnerTableShowsTheForm();
 };
 
@@ -123,6 +124,26 @@ void TestRegistration::firstEmptyFieldStops()
     QVERIFY(marked(form.address));
     QVERIFY(!marked(form.nif));
     f.verifyBoxes({ required, required });
+}
+
+// The form showed because the start could not read `admin`; an owner is there by the time
+// "Registrar" is pressed.
+void TestRegistration::ownerStoredMeanwhileStaysTheOnlyOne()
+{
+    PageFixture f;
+    QVERIFY(f.start());
+    const RegistrationPage &form = f.app->registrationPage();
+    insertOwner();
+    fill(form, form.technician, owner, 2);
+    form.registerButton->click();
+
+    f.verifyBoxes({ box::info("Ya hay un titular registrado: se muestran sus datos.") });
+    QCOMPARE(
+        queryRows("SELECT nif, rs FROM admin"), (QList<QVariantList>{ { "12345678Z", "Reformas del Sur" } }));
+    QCOMPARE(f.app->ownerNif(), QStringLiteral("12345678Z"));
+    QCOMPARE(f.app->windowTitle(), QStringLiteral("Brivana - Reformas del Sur ( Belisor )"));
+    QCOMPARE(f.app->centralWidget(), f.app->tabs());
+    QVERIFY(!f.app->tabs()->isHidden());
 }
 
 void TestRegistration::unreadableOwnerTableShowsTheForm()

@@ -30,15 +30,17 @@ ScratchDirectory::~ScratchDirectory()
 
 void typeText(QWidget *widget, const QString &text)
 {
-    for (const QChar character : text) {
-        if (character.unicode() < 0x80) {
-            QTest::keyClick(widget, character.toLatin1());
-        } else {
-            QTest::sendKeyEvent(
-                QTest::KeyAction::Press, widget, Qt::Key_unknown, QString(character), Qt::NoModifier);
-            QTest::sendKeyEvent(
-                QTest::KeyAction::Release, widget, Qt::Key_unknown, QString(character), Qt::NoModifier);
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text.at(i).unicode() < 0x80) {
+            QTest::keyClick(widget, text.at(i).toLatin1());
+            continue;
         }
+        // A character of two 16-bit units (an emoji) comes in one key event, as a keyboard sends it.
+        const qsizetype units = text.at(i).isHighSurrogate() && i + 1 < text.size() ? 2 : 1;
+        const QString character = text.mid(i, units);
+        i += units - 1;
+        QTest::sendKeyEvent(QTest::KeyAction::Press, widget, Qt::Key_unknown, character, Qt::NoModifier);
+        QTest::sendKeyEvent(QTest::KeyAction::Release, widget, Qt::Key_unknown, character, Qt::NoModifier);
     }
 }
 

@@ -33,7 +33,7 @@ private:
 };
 
 // Types text into a widget key by key, so validators apply. Characters outside ASCII
-// ("Almería", "ñ") are sent as key events carrying their text.
+// ("Almería", "ñ", an emoji) are sent as key events carrying their text.
 void typeText(QWidget *widget, const QString &text);
 
 // Selects the widget's whole text, then types over it.
