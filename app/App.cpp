@@ -13,6 +13,7 @@
 #include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLockFile>
 #include <QMenu>
 #include <QPushButton>
 #include <QTabWidget>
@@ -33,6 +34,8 @@ App::App(const QString &timeServerHost, quint16 timeServerPort)
     QApplication::setFont(interfaceFont);
     setStyleSheet(windowStyleSheet());
 
+    // One window per working folder: a second one ends here, before data.db is touched.
+    holdWorkingFolder();
     // The time-server lookup starts before the database is opened; the request goes
     // out once the socket is connected (connectSuccsess).
     m_db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"));

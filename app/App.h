@@ -15,12 +15,14 @@
 
 #include <array>
 #include <functional>
+#include <memory>
 #include <optional>
 
 class PageBuilder;
 class PieChart;
 class QComboBox;
 class QDateEdit;
+class QLockFile;
 class QPushButton;
 class QLineEdit;
 class QSqlQuery;
@@ -120,6 +122,7 @@ public slots:
 
 private:
     // Start-up, in the order the constructor runs it (App.cpp).
+    void holdWorkingFolder();
     void setUpDatabase();
     void buildPages();
     void fillPartyLists();
@@ -248,6 +251,8 @@ private:
 
     void showHelp(const QString &title, const QString &text);
 
+    // Held for the window's life: one window at a time on the working folder's data.db.
+    std::unique_ptr<QLockFile> m_folderLock;
     QSqlDatabase m_db;
     QTabWidget *m_tabs = nullptr;
     bool m_editMode = false;

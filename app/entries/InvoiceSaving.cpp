@@ -74,7 +74,11 @@ bool App::invoiceNumberIsFree(QSqlQuery &query, const QString &table, const QStr
     query.bindValue(QStringLiteral(":nfac"), number);
     if (!execOrReport(query))
         return false;
-    if (query.next()) {
+    const bool taken = query.next();
+    // Finished before any box: a statement left open while the user reads it would keep
+    // every other connection's writes out of the file.
+    query.finish();
+    if (taken) {
         MessageBoxes::warning(this, tr("Error"), QStringLiteral("Ya existe una factura con este Nº"));
         return false;
     }
@@ -88,11 +92,14 @@ std::optional<uint> App::partyAccount(
     query.bindValue(QStringLiteral(":rs"), name);
     if (!execOrReport(query))
         return std::nullopt;
-    if (!query.next()) {
+    std::optional<uint> account;
+    if (query.next())
+        account = query.value(0).toUInt();
+    // Finished before the confirmations that follow, which wait for the user.
+    query.finish();
+    if (!account)
         MessageBoxes::critical(this, tr("Error"), notFoundText);
-        return std::nullopt;
-    }
-    return query.value(0).toUInt();
+    return account;
 }
 
 bool App::confirmInvoiceSave()

@@ -138,7 +138,10 @@ void App::Save1()
             m_db.close();
             return;
         }
-        if (duplicate.next()) {
+        const bool found = duplicate.next();
+        // Finished before the box, so that no statement is open while the user reads it.
+        duplicate.finish();
+        if (found) {
             MessageBoxes::warning(this, tr("Error"), QStringLiteral("Este usuario ya ha sido dado de alta."));
             m_db.close();
             return;

@@ -57,11 +57,18 @@ bool App::writeExportFile(const QString &fileName)
     QSqlQuery tables[] = { QSqlQuery(m_db), QSqlQuery(m_db), QSqlQuery(m_db), QSqlQuery(m_db) };
     const QString statements[] = { QStringLiteral("SELECT * FROM cap"), QStringLiteral("SELECT * FROM femi"),
         QStringLiteral("SELECT * FROM frec"), QStringLiteral("SELECT * FROM ogei") };
+    // No table is left open while the box waits for the user.
+    const auto fail = [&](const QString &text) {
+        for (QSqlQuery &table : tables)
+            table.finish();
+        MessageBoxes::critical(this, tr("Error"), text);
+        return false;
+    };
     for (int i = 0; i < 4; ++i) {
         // Forward only: the rows are read once, and nothing is kept of those already written.
         tables[i].setForwardOnly(true);
-        if (!execOrReport(tables[i], statements[i]))
-            return false;
+        if (!tables[i].exec(statements[i]))
+            return fail(tables[i].lastError().text());
     }
 
     // Written aside and put in place only when complete, so that a failure leaves an
@@ -86,9 +93,7 @@ bool App::writeExportFile(const QString &fileName)
         if (!written)
             file.cancelWriting();
     }
-    if (!written) {
-        MessageBoxes::critical(this, tr("Error"), failure);
-        return false;
-    }
+    if (!written)
+        return fail(failure);
     return true;
 }

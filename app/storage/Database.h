@@ -4,6 +4,8 @@
 
 // The file that holds every record, in the working directory.
 inline constexpr char DatabaseFileName[] = "data.db";
+// Beside it, the lock that the one window working on it holds while it is open.
+inline constexpr char DatabaseLockFileName[] = ".data.db.lock";
 
 // The statements that create the six tables, in the order they are run.
 const QStringList& schemaStatements();

@@ -7,15 +7,39 @@
 #include "widgets/MessageBoxes.h"
 
 #include <QComboBox>
+#include <QDir>
+#include <QLockFile>
 #include <QSqlError>
 #include <QSqlQuery>
 
 #include <cstdlib>
 
+void App::holdWorkingFolder()
+{
+    // Two windows on one data.db could both store the same invoice number or give two
+    // parties the same account number, so a second window ends before it touches the file.
+    // A lock left by a window that ended without releasing it (a crash) belongs to no
+    // running program and is taken over.
+    m_folderLock = std::make_unique<QLockFile>(
+        QDir::current().absoluteFilePath(QString::fromLatin1(DatabaseLockFileName)));
+    // Held as long as the window is open, so never stale for its age alone.
+    m_folderLock->setStaleLockTime(0);
+    // A folder where no lock can be made (read-only) is left to the database to report.
+    if (m_folderLock->tryLock(0) || m_folderLock->error() != QLockFile::LockFailedError)
+        return;
+    MessageBoxes::critical(this, tr("Error"),
+        QStringLiteral(
+            "Brivana ya está abierto con estos datos en otra ventana.\nCierre la otra ventana antes "
+            "de volver a abrirlo."));
+    std::exit(EXIT_FAILURE);
+}
+
 void App::setUpDatabase()
 {
     if (!m_db.open()) {
         MessageBoxes::critical(this, tr("Error"), connectionFailedText());
+        // The process ends here, without the window's destructor.
+        m_folderLock.reset();
         std::exit(-1);
     }
     {

@@ -1,5 +1,6 @@
 // Start-up of the database: the six tables, the seed of `lasts`, the count of `cap`,
-// statements that fail, and a database that cannot be opened at all.
+// statements that fail, a database that cannot be opened at all, and a folder that
+// another window already holds.
 
 #include "ProgramBoxes.h"
 #include "WindowFixture.h"
@@ -8,6 +9,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QLockFile>
 #include <QProcess>
 #include <QSqlDatabase>
 #include <QTest>
@@ -265,12 +267,23 @@ void TestDatabase::unopenableDatabaseEndsTheProcess_data()
     QTest::addColumn<QString>("obstacle");
     QTest::addColumn<QByteArray>("output");
     QTest::addColumn<int>("exitCode");
+    // The files the working folder holds afterwards (data.db only when it is a file).
+    QTest::addColumn<QStringList>("files");
 
     const QByteArray fatal = "3|Error|" + connectionFailed.toUtf8() + '\n';
+    const QByteArray refused = "3|Error|"
+        + QStringLiteral("Brivana ya está abierto con estos datos en otra ventana.\nCierre la otra "
+                         "ventana antes de volver a abrirlo.\n")
+              .toUtf8();
     // The same start with nothing in the way, to show that the helper reaches its end.
-    QTest::newRow("nothing in the way") << QString() << QByteArray("started\n") << 0;
-    QTest::newRow("data.db is a directory") << QStringLiteral("directory") << fatal << 255;
-    QTest::newRow("read-only working directory") << QStringLiteral("read-only") << fatal << 255;
+    QTest::newRow("nothing in the way")
+        << QString() << QByteArray("started\n") << 0 << QStringList{ "data.db" };
+    QTest::newRow("data.db is a directory") << QStringLiteral("directory") << fatal << 255 << QStringList();
+    QTest::newRow("read-only working directory")
+        << QStringLiteral("read-only") << fatal << 255 << QStringList();
+    // A window already open on the folder: this test holds its lock.
+    QTest::newRow("another window open")
+        << QStringLiteral("locked") << refused << 1 << QStringList{ ".data.db.lock" };
 }
 
 void TestDatabase::unopenableDatabaseEndsTheProcess()
@@ -287,6 +300,9 @@ void TestDatabase::unopenableDatabaseEndsTheProcess()
             QSKIP("the superuser writes into read-only directories");
         QVERIFY(QFile::setPermissions(workDir, QFile::ReadOwner | QFile::ExeOwner));
     }
+    QLockFile otherWindow(workDir + QStringLiteral("/.data.db.lock"));
+    if (obstacle == QLatin1String("locked"))
+        QVERIFY(otherWindow.tryLock(0));
 
     QProcess process;
     process.setWorkingDirectory(workDir);
@@ -304,6 +320,7 @@ void TestDatabase::unopenableDatabaseEndsTheProcess()
     QTEST(process.exitCode(), "exitCode");
     if (obstacle == QLatin1String("directory"))
         QVERIFY(QDir(workDir + QStringLiteral("/data.db")).isEmpty());
+    QTEST(QDir(workDir).entryList(QDir::Files | QDir::Hidden), "files");
 }
 
 QTEST_MAIN(TestDatabase)

@@ -5,6 +5,10 @@
 // Two kinds of lock: BEGIN EXCLUSIVE keeps everyone out, readers too, so a save fails at
 // its first statement; BEGIN IMMEDIATE lets readers in and keeps writers out, so a save
 // passes its checks and confirmations and fails at its first write.
+//
+// The other way round: while the window waits for an answer to any of its boxes, it holds
+// no statement open, so another connection can take the whole file (BEGIN EXCLUSIVE, which
+// waits for every reader as a commit does).
 
 #include "ProgramBoxes.h"
 #include "WindowFixture.h"
@@ -133,7 +137,8 @@ private:
     // (those before the failure, then the driver's error), the form and the tables unchanged.
     void pressLocked(const char *begin, QPushButton *button, const QWidget *page, const QStringList &answers,
         const QStringList &boxesBefore);
-    // Presses button with nothing in the way: these answers, these boxes.
+    // Presses button with nothing in the way: these answers, these boxes, and while each box
+    // is open, another connection can take the file.
     void pressFree(QPushButton *button, const QStringList &answers, const QStringList &boxes);
 
     std::unique_ptr<WindowFixture> m_window;
@@ -188,9 +193,17 @@ void TestLockedDatabase::pressLocked(const char *begin, QPushButton *button, con
 
 void TestLockedDatabase::pressFree(QPushButton *button, const QStringList &answers, const QStringList &boxes)
 {
+    QStringList keptOut;
+    m_window->responder.whileOpen([&](const BoxResponder::Box &box) {
+        const DatabaseLock other(exclusive);
+        if (!other.error().isEmpty())
+            keptOut << box.text + QStringLiteral(": ") + other.error();
+    });
     m_window->responder.answer(answers);
     QTest::mouseClick(button, Qt::LeftButton);
+    m_window->responder.whileOpen(nullptr);
     QCOMPARE(m_window->takeBoxes(), boxes);
+    QVERIFY2(keptOut.isEmpty(), qPrintable(keptOut.join(QLatin1Char('\n'))));
 }
 
 void TestLockedDatabase::savesWaitReportAndSucceedLater()

@@ -80,6 +80,8 @@ void BoxResponder::poll()
         std::printf("%d|%s|%s\n", int(seen.icon), qPrintable(seen.title), qPrintable(seen.text));
         std::fflush(stdout);
     }
+    if (m_whileOpen)
+        m_whileOpen(seen);
     if (chosen)
         QMetaObject::invokeMethod(chosen, &QAbstractButton::click, Qt::QueuedConnection);
     else

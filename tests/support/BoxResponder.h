@@ -8,6 +8,8 @@
 #include <QStringList>
 #include <QTimer>
 
+#include <functional>
+
 // Answers the program's modal message boxes the way a person would, by the text of a
 // button, and records every box it saw. It polls for the active modal widget from a
 // timer, which also runs inside the boxes' own event loops.
@@ -46,6 +48,10 @@ public:
     // that read a child process.
     void setEcho(bool echo) { m_echo = echo; }
 
+    // Runs step on each box as it is seen, while it is still open, before it is answered;
+    // nullptr stops it.
+    void whileOpen(std::function<void(const Box &)> step) { m_whileOpen = std::move(step); }
+
 private:
     void poll();
 
@@ -53,4 +59,5 @@ private:
     QQueue<QString> m_answers;
     QList<Box> m_boxes;
     bool m_echo = false;
+    std::function<void(const Box &)> m_whileOpen;
 };
