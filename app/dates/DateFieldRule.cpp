@@ -14,22 +14,22 @@
 #include <QPushButton>
 #include <QWidgetAction>
 
-void App::CheckDate0(const QDate& date)
+void App::CheckDate0(const QDate &date)
 {
     applyDateRule(m_dates[0].edit, date);
 }
 
-void App::CheckDate1(const QDate& date)
+void App::CheckDate1(const QDate &date)
 {
     applyDateRule(m_dates[1].edit, date);
 }
 
-void App::CheckDate2(const QDate& date)
+void App::CheckDate2(const QDate &date)
 {
     applyDateRule(m_dates[2].edit, date);
 }
 
-void App::applyDateRule(QDateEdit* field, const QDate& date)
+void App::applyDateRule(QDateEdit *field, const QDate &date)
 {
     // While today is unknown its date is null, which every real date is after; the
     // field does not take the null date, so it keeps what it shows.
@@ -54,7 +54,7 @@ bool App::todayKnownOrWarn()
     return false;
 }
 
-DateField App::addDateField(int index, PageBuilder& builder, QPoint editPos, QPoint buttonPos)
+DateField App::addDateField(int index, PageBuilder &builder, QPoint editPos, QPoint buttonPos)
 {
     // The date fields and their calendars speak Spanish whatever the system's locale;
     // the default locale stays as it is, since amounts are read in it.
@@ -65,6 +65,8 @@ DateField App::addDateField(int index, PageBuilder& builder, QPoint editPos, QPo
     field.edit = builder.place(new QDateEdit(builder.page()), editPos, name);
     field.edit->setLocale(spanish);
     field.edit->setDisplayFormat(QStringLiteral("dd/MM/yyyy"));
+    // Its natural size, which ends before the calendar button.
+    field.edit->adjustSize();
     field.calendarButton = builder.iconButton(name + QStringLiteral(".calendarButton"),
         QStringLiteral("Calendar-selection-day-icon.png"), buttonPos);
 
@@ -72,7 +74,7 @@ DateField App::addDateField(int index, PageBuilder& builder, QPoint editPos, QPo
     field.calendar = new QCalendarWidget(field.calendarMenu);
     field.calendar->setObjectName(name + QStringLiteral(".calendar"));
     field.calendar->setLocale(spanish);
-    auto* action = new QWidgetAction(field.calendarMenu);
+    auto *action = new QWidgetAction(field.calendarMenu);
     action->setDefaultWidget(field.calendar);
     field.calendarMenu->addAction(action);
     field.calendarButton->setMenu(field.calendarMenu);
