@@ -27,9 +27,12 @@ App::App(const QString &timeServerHost, quint16 timeServerPort)
     setWindowTitle(QStringLiteral("Brivana"));
     setWindowIcon(QIcon(QStringLiteral("logo.png")));
     setFixedSize(800, 480);
-    // The pages place their widgets at fixed pixel positions laid out for an 8-point
-    // interface font; a larger desktop default would make labels run into their fields.
+    // The pages place their widgets at fixed pixel positions laid out for a narrow 8-point
+    // interface font: DejaVu Sans Condensed (Debian's fonts-dejavu-extra), the same under
+    // every platform plugin. Where it is missing, the system's sans-serif face stands in.
     QFont interfaceFont = QApplication::font();
+    interfaceFont.setFamily(QStringLiteral("DejaVu Sans Condensed"));
+    interfaceFont.setStyleHint(QFont::SansSerif);
     interfaceFont.setPointSize(8);
     QApplication::setFont(interfaceFont);
     setStyleSheet(windowStyleSheet());

@@ -214,9 +214,10 @@ INSERT INTO ogei (fecha, importe, ctc) VALUES
 SQL
 
 # Second run: the owner exists, so the six tabs show. The tab titles sit in one row at
-# the top of the window; these are the centres of the six titles in the window's 8-point font.
+# the top of the window; these are the centres of the six titles in the window's interface font
+# (8-point DejaVu Sans Condensed).
 start_program
-tab_x=(82 213 320 443 559 669)
+tab_x=(75 193 289 400 505 605)
 tab_y=12
 show_tab()
 {

@@ -7,6 +7,7 @@ packages=(
     cmake g++ make pkgconf
     qt6-base-dev libqt6sql6-sqlite qt6-qpa-plugins
     sqlite3
+    fonts-dejavu-extra
     "$@"
 )
 

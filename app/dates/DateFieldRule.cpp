@@ -68,6 +68,8 @@ DateField App::addDateField(int index, PageBuilder &builder, QPoint editPos, QPo
     field.edit = builder.place(new QDateEdit(builder.page()), editPos, name);
     field.edit->setLocale(spanish);
     field.edit->setDisplayFormat(QStringLiteral("dd/MM/yyyy"));
+    // Its natural size, which ends before the calendar button.
+    field.edit->adjustSize();
     field.calendarButton = builder.iconButton(name + QStringLiteral(".calendarButton"),
         QStringLiteral("Calendar-selection-day-icon.png"), buttonPos);
 

@@ -41,6 +41,9 @@ void App::buildPartiesPage()
     page.label(QStringLiteral("País"), QPoint(labelX, 256));
 
     form.nif = page.lineEdit(QStringLiteral("parties.nif"), QPoint(fieldX, 61), QSize(72, 20), nifPattern);
+    // Read-only, so bold, while browsing: an identifier of wide letters needs a pixel more
+    // than the fixed width leaves, so the text may come a pixel nearer the frame each side.
+    form.nif->setTextMargins(-1, 0, -1, 0);
     form.name = page.lineEdit(QStringLiteral("parties.name"), QPoint(fieldX, 93), QSize(320, 20));
     limitLength(form.name, 64);
     form.address = page.lineEdit(QStringLiteral("parties.address"), QPoint(fieldX, 125), QSize(320, 20));

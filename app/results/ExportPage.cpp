@@ -13,7 +13,7 @@
 void App::buildExportPage()
 {
     PageBuilder page(QStringLiteral("export"), this);
-    ExportPage& form = m_export;
+    ExportPage &form = m_export;
     form.frame = page.page();
 
     form.header = page.label(QStringLiteral("BRIVANA"), QPoint(175, 40), QStringLiteral("export.header"));
@@ -26,6 +26,8 @@ void App::buildExportPage()
     form.logo = page.label(QString(), QPoint(307, 0), QStringLiteral("export.logo"));
     form.logo->setPixmap(QPixmap(QStringLiteral("logo.png")));
     form.logo->adjustSize();
+    // The header reaches into the logo's opening: the text is drawn over the image.
+    form.header->raise();
 
     form.send = page.button(QStringLiteral("export.send"), QStringLiteral("Enviar"), QPoint(363, 360));
     addHelpButton(5, page);

@@ -76,7 +76,10 @@ void App::result(int)
         return;
     const int year = m_results.year->currentText().toInt(nullptr, 10);
     const int month = m_results.month->currentIndex() + 1;
-    const auto inMonth = [&](const QDate &date) { return date.year() == year && date.month() == month; };
+    // A date that does not parse has year and month 0, like no year and no month chosen:
+    // it never matches.
+    const auto inMonth
+        = [&](const QDate &date) { return date.isValid() && date.year() == year && date.month() == month; };
 
     RunningSum income;
     if (!addDatedAmounts(QStringLiteral("SELECT fecha, base3 FROM femi"), inMonth, income))

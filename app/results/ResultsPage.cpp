@@ -13,7 +13,7 @@
 void App::buildResultsPage()
 {
     PageBuilder page(QStringLiteral("results"), this);
-    ResultsPage& form = m_results;
+    ResultsPage &form = m_results;
     form.frame = page.page();
     const QSize fieldSize(80, 20);
 
@@ -39,7 +39,7 @@ void App::buildResultsPage()
     m_pie = page.place(new PieChart(form.frame), QPoint(620, 50), QStringLiteral("results.pie"));
     m_pie->setFixedSize(120, 120);
     page.label(QStringLiteral("IVA Soportado (Azul)\nIVA Repercutido (Rojo)"), QPoint(636, 180));
-    auto* separator = page.place(new QFrame(form.frame), QPoint(0, 230), QStringLiteral("results.separator"));
+    auto *separator = page.place(new QFrame(form.frame), QPoint(0, 230), QStringLiteral("results.separator"));
     separator->setFrameShape(QFrame::HLine);
     separator->setFrameShadow(QFrame::Sunken);
     separator->setFixedSize(800, 4);
@@ -47,6 +47,9 @@ void App::buildResultsPage()
     page.label(QStringLiteral("Datos y Resultado"), QPoint(32, 244));
     page.label(QStringLiteral("Año"), QPoint(24, 282));
     form.year = page.comboBox(QStringLiteral("results.year"), QPoint(56, 279), {});
+    // The years arrive with today's date. Wide enough for a year, the list ends short of
+    // "Mes" at x 128.
+    form.year->setFixedWidth(64);
     page.label(QStringLiteral("Mes"), QPoint(128, 282));
     form.month = page.comboBox(QStringLiteral("results.month"), QPoint(160, 279),
         { QStringLiteral("Enero"), QStringLiteral("Febrero"), QStringLiteral("Marzo"),

@@ -158,6 +158,9 @@ void TestQuarterResults::quarterSums_data()
     onDay("same quarter of the previous year", 0, "15/02/2025", false);
     onDay("last day of the year", 3, "31/12/2026", true);
     onDay("date in another form", 1, "2026-05-10", false);
+    // Nor does a date that does not parse count in the month block, with no year or month.
+    QTest::newRow("unreadable dates") << may2026 << 1 << QList<Invoice>{ { "2026-05-10", 100.0f, 7.0f } }
+                                      << QList<Invoice>{ { "", 40.0f, 9.0f } } << none;
 
     // Six significant digits after every addition: issued totals of the second quarter.
     const auto summed = [&](const char *name, const QList<float> &totals, const QString &sum) {
@@ -189,6 +192,8 @@ void TestQuarterResults::quarterSums()
     QVERIFY(seedReceived(received));
     QVERIFY(today.isNull() ? window.startWithoutToday() : window.startOn(today));
 
+    // The first reply fills the year list and leaves no year or month chosen.
+    QCOMPARE(monthTexts(*window.app), QStringList(3, QStringLiteral("0")));
     window.app->resultsPage().quarter->setCurrentIndex(quarter);
     QTEST(quarterTexts(*window.app).mid(0, 3), "texts");
     QCOMPARE(window.takeBoxes(), QStringList());
