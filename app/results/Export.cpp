@@ -39,12 +39,12 @@ void App::Send()
 
 QString App::exportFileName()
 {
-    const StoreResult<std::optional<OwnerRow>> owner = readOwner(m_db);
+    const StoreResult<std::optional<QString>> owner = readOwnerNif(m_db);
     if (!okOrReport(owner.error))
         return QString();
     // The identifier names the file, so only one of the registered form may: nine digits or
     // capital letters keep the file in the working folder, under its expected name.
-    const QString nif = owner.value ? owner.value->nif : QString();
+    const QString nif = owner.value.value_or(QString());
     const auto registeredForm = [](QChar c) { return (c >= u'0' && c <= u'9') || (c >= u'A' && c <= u'Z'); };
     if (nif.size() != 9 || !std::all_of(nif.cbegin(), nif.cend(), registeredForm)) {
         MessageBoxes::critical(this, tr("Error"), QStringLiteral("Error inesperado en la base de datos."));

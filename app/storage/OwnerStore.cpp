@@ -2,7 +2,6 @@
 
 #include <QSqlDatabase>
 #include <QSqlQuery>
-#include <QSqlRecord>
 
 const TableColumns &ownerColumns()
 {
@@ -26,15 +25,27 @@ StoreResult<std::optional<OwnerRow>> readOwner(const QSqlDatabase &db)
     StoreResult<std::optional<OwnerRow>> result;
     QSqlQuery query(db);
     query.setForwardOnly(true);
-    result.error = runPrepared(query, selectStatement(ownerColumns().table, ownerColumns().names(1)));
+    result.error = runPrepared(query,
+        selectStatement(
+            ownerColumns().table, { QStringLiteral("nif"), QStringLiteral("rs"), QStringLiteral("tecn") }));
     if (result.ok() && query.next()) {
-        const QSqlRecord row = query.record();
-        result.value = OwnerRow{ row.value(QStringLiteral("nif")).toString(),
-            row.value(QStringLiteral("rs")).toString(), row.value(QStringLiteral("dir")).toString(),
-            row.value(QStringLiteral("cp")).toString(), row.value(QStringLiteral("pobl")).toString(),
-            row.value(QStringLiteral("prov")).toString(), row.value(QStringLiteral("pais")).toString(),
-            row.value(QStringLiteral("tecn")).toInt() };
+        OwnerRow owner;
+        owner.nif = query.value(QStringLiteral("nif")).toString();
+        owner.businessName = query.value(QStringLiteral("rs")).toString();
+        owner.technician = query.value(QStringLiteral("tecn")).toInt();
+        result.value = owner;
     }
+    return result;
+}
+
+StoreResult<std::optional<QString>> readOwnerNif(const QSqlDatabase &db)
+{
+    StoreResult<std::optional<QString>> result;
+    QSqlQuery query(db);
+    query.setForwardOnly(true);
+    result.error = runPrepared(query, selectStatement(ownerColumns().table, { QStringLiteral("nif") }));
+    if (result.ok() && query.next())
+        result.value = query.value(QStringLiteral("nif")).toString();
     return result;
 }
 

@@ -24,6 +24,9 @@ struct OwnerRow {
 
 const TableColumns &ownerColumns();
 
-// The first owner stored, or none when the table is empty.
+// The first owner stored, or none when the table is empty. Only what names the owner is
+// read: the identifier, the business name and the technician.
 StoreResult<std::optional<OwnerRow>> readOwner(const QSqlDatabase &db);
+// The first owner's identifier, or none when the table is empty.
+StoreResult<std::optional<QString>> readOwnerNif(const QSqlDatabase &db);
 QSqlError insertOwner(const QSqlDatabase &db, const OwnerRow &owner);
