@@ -10,7 +10,6 @@
 #include <QDateTime>
 #include <QMainWindow>
 #include <QSqlDatabase>
-#include <QSqlRecord>
 #include <QString>
 
 #include <array>
@@ -20,12 +19,15 @@
 
 class PageBuilder;
 class PieChart;
+struct InvoiceRow;
+struct InvoiceTable;
+struct OwnerRow;
 class QComboBox;
 class QDateEdit;
 class QLockFile;
 class QPushButton;
 class QLineEdit;
-class QSqlQuery;
+class QSqlError;
 class QTabWidget;
 class QUdpSocket;
 
@@ -145,11 +147,10 @@ private:
     // Database discipline (storage/DatabaseAccess.cpp): open before the first statement,
     // report a failure in a critical box. Both return whether the caller may go on.
     bool openDatabase();
-    bool execOrReport(QSqlQuery &query);
-    bool execOrReport(QSqlQuery &query, const QString &statement);
-    // After an UPDATE that ran: one that changed no row is reported like a failing
+    bool okOrReport(const QSqlError &error);
+    // After an update that ran: one that changed no row is reported like a failing
     // statement, since what it was run for did not happen.
-    bool rowsChangedOrReport(QSqlQuery &query);
+    bool rowsChangedOrReport(int rows);
     // Refills a party list from `cap` (type 0 clients, 1 suppliers), leaving no current item.
     void refillPartyList(QComboBox *list, int type);
 
@@ -185,17 +186,9 @@ private:
     void applyDateRule(QDateEdit *field, const QDate &date);
 
     // Owner registration (parties/Registration.cpp).
-    struct Owner {
-        QString nif;
-        QString businessName;
-        int technician = -1;
-    };
     void readOwnerAtStartup();
-    // The first owner of `admin`, through the open connection, or none when the table is
-    // empty; false, after the box, when it cannot be read.
-    bool readOwner(std::optional<Owner> &owner);
     // Holds the owner's identifier and shows the tabs titled after the owner.
-    void showOwner(const Owner &owner);
+    void showOwner(const OwnerRow &owner);
     void showTabs(const QString &businessName, const QString &technician);
 
     // Clients and suppliers register (parties/PartiesRegister.cpp).
@@ -206,26 +199,20 @@ private:
 
     // Both invoice pages (entries/InvoiceSaving.cpp). Each returns whether the operation may
     // go on, having shown its box when not.
-    struct InvoiceTable {
-        QString name; // femi or frec
-        int partyType; // 0 clients, 1 suppliers
-        QString partyNotFound; // when the chosen party's name is not in the register
-    };
-    // The save once the fields pass: today known, the number free, the party's account,
-    // the two confirmations, then the insert that bindRow prepares and binds, and
-    // "Datos guardados".
+    // The save once the fields pass: today known, the number free, the party's account
+    // (partyNotFound when the chosen name is not in the register), the two confirmations,
+    // then the insert of the row that rowFor makes with the account, and "Datos guardados".
     bool storeInvoice(const InvoiceTable &table, const QString &number, const QString &partyName,
-        const std::function<void(QSqlQuery &, uint)> &bindRow);
-    bool invoiceNumberIsFree(QSqlQuery &query, const QString &table, const QString &number);
-    std::optional<uint> partyAccount(
-        QSqlQuery &query, int type, const QString &name, const QString &notFoundText);
+        const QString &partyNotFound, const std::function<InvoiceRow(uint)> &rowFor);
+    bool invoiceNumberIsFree(const InvoiceTable &table, const QString &number);
+    std::optional<uint> partyAccount(int type, const QString &name, const QString &notFoundText);
     bool confirmInvoiceSave();
     bool withholdingModeChosen(
         const OptionBox &withholding, const OptionBox &rental, const OptionBox &professionals);
-    // The look-ups: the row of the stored invoice with this number (none for an empty number).
-    std::optional<QSqlRecord> findInvoice(const QString &table, const QString &number);
+    // The look-ups: the stored invoice with this number (none for an empty number).
+    std::optional<InvoiceRow> findInvoice(const InvoiceTable &table, const QString &number);
     // Selects the invoice's party in list, or says it was not found.
-    void selectInvoiceParty(QComboBox *list, const QVariant &account);
+    void selectInvoiceParty(QComboBox *list, qlonglong account);
     // The message that names the account just chosen in an account list.
     void showChosenAccount(const QComboBox *accounts);
 
@@ -236,10 +223,6 @@ private:
     void resetReceivedPage();
 
     // Results (results/QuarterResults.cpp).
-    struct RunningSum;
-    // Runs statement, a SELECT of a date and an amount, and adds into sum the amounts of
-    // the rows whose date passes counts. False, after the box, when the SELECT failed.
-    template <typename Counts> bool addDatedAmounts(const QString &statement, Counts counts, RunningSum &sum);
     // "Resultado final": the quarter result less the compensation, from the fields' texts.
     void writeFinalResult();
 

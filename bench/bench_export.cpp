@@ -14,6 +14,7 @@
 #include "DataGenerator.h"
 #include "FakeTimeServer.h"
 #include "results/ExportWriter.h"
+#include "storage/ExportTables.h"
 
 #include <QApplication>
 #include <QDateTime>
@@ -26,6 +27,7 @@
 #include <QPushButton>
 #include <QSaveFile>
 #include <QSqlDatabase>
+#include <QSqlError>
 #include <QSqlQuery>
 #include <QTabWidget>
 #include <QTemporaryDir>
@@ -78,20 +80,15 @@ double timeWriter(const QString &output)
     QElapsedTimer timer;
     timer.start();
     {
-        QSqlQuery cap(db), femi(db), frec(db), ogei(db);
-        const char *statements[]
-            = { "SELECT * FROM cap", "SELECT * FROM femi", "SELECT * FROM frec", "SELECT * FROM ogei" };
-        QSqlQuery *queries[] = { &cap, &femi, &frec, &ogei };
-        for (int i = 0; i < 4; ++i) {
-            queries[i]->setForwardOnly(true);
-            if (!queries[i]->exec(QString::fromLatin1(statements[i])))
-                qFatal("%s failed", statements[i]);
-        }
+        ExportTables tables(db);
+        if (const QSqlError error = tables.run(); error.isValid())
+            qFatal("the export's tables cannot be read: %s", qPrintable(error.text()));
         QSaveFile file(output);
         if (!file.open(QIODevice::WriteOnly))
             qFatal("cannot write %s", qPrintable(output));
         ExportWriter writer(file);
-        if (!writer.write(cap, femi, frec, ogei) || !file.commit())
+        if (!writer.write(tables.parties(), tables.issued(), tables.received(), tables.otherEntries())
+            || !file.commit())
             qFatal("writing failed: %s", qPrintable(writer.errorString()));
     }
     const double elapsed = millisecondsOf(timer);

@@ -4,57 +4,40 @@
 
 #include "entries/InvoiceAmounts.h"
 #include "entries/InvoiceSaving.h"
-#include "storage/StoredForms.h"
+#include "storage/InvoiceStore.h"
 #include "widgets/MessageBoxes.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
 #include <QLineEdit>
-#include <QSqlQuery>
 
 #include <array>
 #include <optional>
-#include <utility>
 
 namespace {
-
-const QString insertStatement = QStringLiteral(
-    "INSERT INTO femi ( cliente, serie, nfac, fecha, type, cm, rec, isp, cc, ret, alq, pyo, vin, base0, "
-    "piva0, civa0, prec0, crec0, base1, piva1, civa1, prec1, crec1, base2, piva2, civa2, prec2, crec2, "
-    "base3, "
-    "piva3, civa3, prec3, crec3, bret, pret, cret, total, ctc) VALUES( :cliente, :serie, :nfac, :fecha, "
-    ":type, :cm, :rec, :isp, :cc, :ret, :alq, :pyo, :vin, :base0, :piva0, :civa0, :prec0, :crec0, :base1, "
-    ":piva1, :civa1, :prec1, :crec1, :base2, :piva2, :civa2, :prec2, :crec2, :base3, :piva3, :civa3, "
-    ":prec3, :crec3, :bret, :pret, :cret, :total, :ctc);");
-
-// The five columns of a quota line, in the order of the row and of columnFields.
-const std::array<QString, 5> lineColumns{ QStringLiteral("base"), QStringLiteral("piva"),
-    QStringLiteral("civa"), QStringLiteral("prec"), QStringLiteral("crec") };
 
 LineFields columnFields(const IssuedQuotaLine &line)
 {
     return { line.base, line.rate, line.quota, line.surchargeRate, line.surchargeQuota };
 }
 
-// Prepares the insert and binds the form into it, in the statement's order.
-void bindInvoice(QSqlQuery &query, const IssuedPage &form, const QDate &date, uint client)
+// The row the form stands for, its options in the order of the table's flag columns.
+InvoiceRow invoiceOf(const IssuedPage &form, const QDate &date, uint client)
 {
-    query.prepare(insertStatement);
-    query.bindValue(QStringLiteral(":cliente"), client);
-    query.bindValue(QStringLiteral(":serie"), form.series->text());
-    query.bindValue(QStringLiteral(":nfac"), form.number->text());
-    query.bindValue(QStringLiteral(":fecha"), date.toString(StoredDateFormat));
-    query.bindValue(QStringLiteral(":type"), form.type->currentIndex());
-    const std::pair<const char *, const OptionBox *> flags[]
-        = { { ":cm", &form.retail }, { ":rec", &form.surcharge }, { ":isp", &form.reverseCharge },
-              { ":cc", &form.cashBasis }, { ":ret", &form.withholding }, { ":alq", &form.rental },
-              { ":pyo", &form.professionals }, { ":vin", &form.fixedAssetSale } };
-    for (const auto &[placeholder, option] : flags)
-        query.bindValue(QString::fromLatin1(placeholder), storedFlag(option->box->isChecked()));
-    bindInvoiceAmounts(query, lineColumns,
+    InvoiceRow row;
+    row.party = client;
+    row.series = form.series->text();
+    row.number = form.number->text();
+    row.date = date;
+    row.type = form.type->currentIndex();
+    for (const OptionBox *option : { &form.retail, &form.surcharge, &form.reverseCharge, &form.cashBasis,
+             &form.withholding, &form.rental, &form.professionals, &form.fixedAssetSale })
+        row.flags << option->box->isChecked();
+    readInvoiceAmounts(row,
         { columnFields(form.lines[0]), columnFields(form.lines[1]), columnFields(form.lines[2]) },
         form.withholdingLine, form.total, form.account);
+    return row;
 }
 
 } // namespace
@@ -101,10 +84,10 @@ void App::Save2()
     if (!withholdingModeChosen(form.withholding, form.rental, form.professionals))
         return;
 
-    const InvoiceTable table{ QStringLiteral("femi"), 0, QStringLiteral("Error al encontrar el cliente.") };
     const QDate date = m_dates[0].edit->date();
-    const bool stored = storeInvoice(table, form.number->text(), form.client->currentText(),
-        [&](QSqlQuery &query, uint account) { bindInvoice(query, form, date, account); });
+    const bool stored = storeInvoice(issuedInvoices(), form.number->text(), form.client->currentText(),
+        QStringLiteral("Error al encontrar el cliente."),
+        [&](uint account) { return invoiceOf(form, date, account); });
     if (stored)
         resetIssuedPage();
 }

@@ -2,112 +2,86 @@
 
 #include "App.h"
 
-#include "storage/StoredForms.h"
-
 #include "entries/Amount.h"
+#include "storage/InvoiceStore.h"
 #include "widgets/MessageBoxes.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
 #include <QLineEdit>
-#include <QSqlQuery>
-#include <QSqlRecord>
 
 namespace {
 
-// Positions in `SELECT * FROM femi`.
-enum Column {
-    Client = 1,
-    Series,
-    Number,
-    Date,
-    Type,
-    Retail,
-    Surcharge,
-    ReverseCharge,
-    CashBasis,
-    Withholding,
-    Rental,
-    Professionals,
-    FixedAssetSale,
-    FirstLine,
-    WithholdingBase = 34,
-    WithholdingPercentage,
-    WithholdingQuota,
-    Total,
-    Account,
-};
-
 // What the user typed comes back editable, exactly as stored; what the program computed
 // comes back in the display format.
-QString typedAmount(const QVariant &value)
+QString typedAmount(float value)
 {
-    return editableAmount(value.toFloat());
+    return editableAmount(value);
 }
 
-QString computedAmount(const QVariant &value)
+QString computedAmount(float value)
 {
-    return displayAmount(value.toFloat());
+    return displayAmount(value);
 }
 
-void tick(const OptionBox &option, const QVariant &value)
+void tick(const OptionBox &option, bool value)
 {
-    option.box->setChecked(value.toBool());
+    option.box->setChecked(value);
 }
 
 } // namespace
 
 void App::SearchNfe()
 {
-    const std::optional<QSqlRecord> found
-        = findInvoice(QStringLiteral("femi"), m_issued.search.number->text());
+    const std::optional<InvoiceRow> found = findInvoice(issuedInvoices(), m_issued.search.number->text());
     if (!found)
         return;
-    const QSqlRecord &row = *found;
+    const InvoiceRow &row = *found;
 
     // Each write runs the same reactions as the user's input would, in this order, so a
     // later write may replace what an earlier one computed.
     const IssuedPage &form = m_issued;
-    form.series->setText(row.value(Series).toString());
-    form.number->setText(row.value(Number).toString());
-    m_dates[0].edit->setDate(QDate::fromString(row.value(Date).toString(), StoredDateFormat));
-    form.type->setCurrentIndex(row.value(Type).toInt());
-    tick(form.retail, row.value(Retail));
-    tick(form.surcharge, row.value(Surcharge));
-    tick(form.reverseCharge, row.value(ReverseCharge));
+    form.series->setText(row.series);
+    form.number->setText(row.number);
+    m_dates[0].edit->setDate(row.date);
+    form.type->setCurrentIndex(row.type);
+    // The options in the order of the table's flag columns.
+    const auto flag = [&](int index) { return row.flags.value(index); };
+    tick(form.retail, flag(0));
+    tick(form.surcharge, flag(1));
+    tick(form.reverseCharge, flag(2));
     // Loading is no new choice: no contact message.
-    changeQuietly(form.cashBasis.box, &QCheckBox::stateChanged, &App::crit0,
-        [&] { tick(form.cashBasis, row.value(CashBasis)); });
-    tick(form.withholding, row.value(Withholding));
-    tick(form.rental, row.value(Rental));
-    tick(form.professionals, row.value(Professionals));
+    changeQuietly(
+        form.cashBasis.box, &QCheckBox::stateChanged, &App::crit0, [&] { tick(form.cashBasis, flag(3)); });
+    tick(form.withholding, flag(4));
+    tick(form.rental, flag(5));
+    tick(form.professionals, flag(6));
     changeQuietly(form.fixedAssetSale.box, &QCheckBox::stateChanged, &App::vin,
-        [&] { tick(form.fixedAssetSale, row.value(FixedAssetSale)); });
+        [&] { tick(form.fixedAssetSale, flag(7)); });
 
     for (size_t i = 0; i < form.lines.size(); ++i) {
         const IssuedQuotaLine &line = form.lines[i];
-        const int first = FirstLine + 5 * int(i);
-        line.base->setText(typedAmount(row.value(first)));
-        line.rate->setText(typedAmount(row.value(first + 1)));
-        line.quota->setText(computedAmount(row.value(first + 2)));
-        line.surchargeRate->setText(typedAmount(row.value(first + 3)));
-        line.surchargeQuota->setText(computedAmount(row.value(first + 4)));
+        const std::array<float, 5> &amounts = row.lines[i];
+        line.base->setText(typedAmount(amounts[0]));
+        line.rate->setText(typedAmount(amounts[1]));
+        line.quota->setText(computedAmount(amounts[2]));
+        line.surchargeRate->setText(typedAmount(amounts[3]));
+        line.surchargeQuota->setText(computedAmount(amounts[4]));
     }
     const WithholdingLine &withholding = form.withholdingLine;
-    withholding.base->setText(typedAmount(row.value(WithholdingBase)));
-    withholding.percentage->setText(typedAmount(row.value(WithholdingPercentage)));
-    withholding.quota->setText(computedAmount(row.value(WithholdingQuota)));
-    form.total->setText(computedAmount(row.value(Total)));
+    withholding.base->setText(typedAmount(row.withholdingBase));
+    withholding.percentage->setText(typedAmount(row.withholdingPercentage));
+    withholding.quota->setText(computedAmount(row.withholdingQuota));
+    form.total->setText(computedAmount(row.total));
 
-    const QString account = row.value(Account).toString();
     for (int i = 0; i < form.account->count(); ++i) {
-        if (form.account->itemText(i).left(8) == account) {
+        if (form.account->itemText(i).left(8) == row.account) {
             changeQuietly(form.account, &QComboBox::currentIndexChanged, &App::cc0,
                 [&] { form.account->setCurrentIndex(i); });
             break;
         }
     }
 
-    selectInvoiceParty(form.client, row.value(Client));
+    selectInvoiceParty(form.client, row.party);
 }

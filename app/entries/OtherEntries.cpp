@@ -3,13 +3,12 @@
 #include "App.h"
 
 #include "entries/Amount.h"
-#include "storage/StoredForms.h"
+#include "storage/OtherEntryStore.h"
 #include "widgets/MessageBoxes.h"
 
 #include <QComboBox>
 #include <QDateEdit>
 #include <QLineEdit>
-#include <QSqlQuery>
 
 void App::Save4()
 {
@@ -34,12 +33,8 @@ void App::Save4()
         return;
 
     QDateEdit *date = m_dates[2].edit;
-    QSqlQuery query(m_db);
-    query.prepare(QStringLiteral("INSERT INTO ogei (fecha, importe, ctc) VALUES (:fecha, :importe, :ctc)"));
-    query.bindValue(QStringLiteral(":fecha"), date->date().toString(StoredDateFormat));
-    query.bindValue(QStringLiteral(":importe"), storedAmount(amountFromText(amount->text())));
-    query.bindValue(QStringLiteral(":ctc"), account->currentText().left(8));
-    if (!execOrReport(query))
+    const OtherEntryRow entry{ date->date(), amountFromText(amount->text()), account->currentText().left(8) };
+    if (!okOrReport(insertOtherEntry(m_db, entry)))
         return;
 
     MessageBoxes::information(this, tr("Información"), QStringLiteral("Datos guardados"));

@@ -4,57 +4,40 @@
 
 #include "entries/InvoiceAmounts.h"
 #include "entries/InvoiceSaving.h"
-#include "storage/StoredForms.h"
+#include "storage/InvoiceStore.h"
 #include "widgets/MessageBoxes.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
 #include <QLineEdit>
-#include <QSqlQuery>
 
 #include <array>
 #include <optional>
-#include <utility>
 
 namespace {
-
-const QString insertStatement = QStringLiteral(
-    "INSERT INTO frec ( proveedor, nfac, fecha, type, inv, cm, isp, cc, ret, alq, pyo, base0, piva0, civa0, "
-    "ivas0, ivar0, base1, piva1, civa1, ivas1, ivar1, base2, piva2, civa2, ivas2, ivar2, base3, piva3, "
-    "civa3, "
-    "ivas3, ivar3, bret, pret, cret, total, ctc) VALUES( :proveedor, :nfac, :fecha, :type, :inv, :cm, :isp, "
-    ":cc, :ret, :alq, :pyo, :base0, :piva0, :civa0, :ivas0, :ivar0, :base1, :piva1, :civa1, :ivas1, :ivar1, "
-    ":base2, :piva2, :civa2, :ivas2, :ivar2, :base3, :piva3, :civa3, :ivas3, :ivar3, :bret, :pret, :cret, "
-    ":total, :ctc)");
-
-// The five columns of a quota line, in the order of the row and of columnFields.
-const std::array<QString, 5> lineColumns{ QStringLiteral("base"), QStringLiteral("piva"),
-    QStringLiteral("civa"), QStringLiteral("ivas"), QStringLiteral("ivar") };
 
 LineFields columnFields(const ReceivedQuotaLine &line)
 {
     return { line.base, line.rate, line.quota, line.fourth, line.fifth };
 }
 
-// Prepares the insert and binds the form into it, in the statement's order.
-void bindInvoice(QSqlQuery &query, const ReceivedPage &form, const QDate &date, uint supplier)
+// The row the form stands for, its options in the order of the table's flag columns.
+InvoiceRow invoiceOf(const ReceivedPage &form, const QDate &date, uint supplier)
 {
-    query.prepare(insertStatement);
-    query.bindValue(QStringLiteral(":proveedor"), supplier);
-    query.bindValue(QStringLiteral(":nfac"), form.number->text());
-    query.bindValue(QStringLiteral(":fecha"), date.toString(StoredDateFormat));
-    query.bindValue(QStringLiteral(":type"), form.type->currentIndex());
+    InvoiceRow row;
+    row.party = supplier;
+    row.number = form.number->text();
+    row.date = date;
+    row.type = form.type->currentIndex();
     // Hidden boxes are stored too, as they stand.
-    const std::pair<const char *, const OptionBox *> flags[] = { { ":inv", &form.investments },
-        { ":cm", &form.retail }, { ":isp", &form.reverseCharge }, { ":cc", &form.cashBasis },
-        { ":ret", &form.withholding }, { ":alq", &form.rental }, { ":pyo", &form.professionals } };
-    for (const auto &[placeholder, option] : flags)
-        query.bindValue(QString::fromLatin1(placeholder), storedFlag(option->box->isChecked()));
-
-    bindInvoiceAmounts(query, lineColumns,
+    for (const OptionBox *option : { &form.investments, &form.retail, &form.reverseCharge, &form.cashBasis,
+             &form.withholding, &form.rental, &form.professionals })
+        row.flags << option->box->isChecked();
+    readInvoiceAmounts(row,
         { columnFields(form.lines[0]), columnFields(form.lines[1]), columnFields(form.lines[2]) },
         form.withholdingLine, form.total, form.account);
+    return row;
 }
 
 } // namespace
@@ -91,10 +74,10 @@ void App::Save3()
     if (!withholdingModeChosen(form.withholding, form.rental, form.professionals))
         return;
 
-    const InvoiceTable table{ QStringLiteral("frec"), 1, QStringLiteral("Error al encontrar el proveedor.") };
     const QDate date = m_dates[1].edit->date();
-    const bool stored = storeInvoice(table, form.number->text(), form.supplier->currentText(),
-        [&](QSqlQuery &query, uint account) { bindInvoice(query, form, date, account); });
+    const bool stored = storeInvoice(receivedInvoices(), form.number->text(), form.supplier->currentText(),
+        QStringLiteral("Error al encontrar el proveedor."),
+        [&](uint account) { return invoiceOf(form, date, account); });
     if (stored)
         resetReceivedPage();
 }

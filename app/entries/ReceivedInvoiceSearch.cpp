@@ -3,17 +3,16 @@
 
 #include "App.h"
 
+#include "storage/InvoiceStore.h"
+
 #include <QComboBox>
 #include <QLineEdit>
-#include <QSqlRecord>
 
 void App::SearchNfr()
 {
-    const std::optional<QSqlRecord> row
-        = findInvoice(QStringLiteral("frec"), m_received.search.number->text());
+    const std::optional<InvoiceRow> row = findInvoice(receivedInvoices(), m_received.search.number->text());
     if (!row)
         return;
-    // Columns by position: 1 proveedor, 2 nfac.
-    m_received.number->setText(row->value(2).toString());
-    selectInvoiceParty(m_received.supplier, row->value(1));
+    m_received.number->setText(row->number);
+    selectInvoiceParty(m_received.supplier, row->party);
 }

@@ -3,17 +3,31 @@
 #include "App.h"
 
 #include "parties/Nif.h"
+#include "storage/PartyStore.h"
 #include "widgets/MessageBoxes.h"
 
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QSqlQuery>
 #include <QStringList>
 
 namespace {
 const QString requiredText = QStringLiteral("Este campo es obligatorio.");
+
+// The seven texts of a party in the order of the form's text fields.
+std::array<QString, 7> textsOf(const PartyRow &party)
+{
+    return { party.nif, party.name, party.address, party.postalCode, party.town, party.province,
+        party.country };
+}
+
+// The party the form stands for.
+PartyRow partyOf(const PartiesPage &form, int type)
+{
+    return PartyRow{ type, 0, form.nif->text(), form.name->text(), form.address->text(),
+        form.postalCode->text(), form.town->text(), form.province->text(), form.country->text() };
+}
 } // namespace
 
 void App::clearPartyForm()
@@ -27,22 +41,19 @@ void App::lookUpNif(const QString &nif)
 {
     if (!openDatabase())
         return;
-    QSqlQuery query(m_db);
-    query.prepare(QStringLiteral("SELECT * FROM cap WHERE nif=:nif"));
-    query.bindValue(QStringLiteral(":nif"), nif);
-    if (!execOrReport(query))
+    const StoreResult<QList<PartyRow>> parties = partiesWithNif(m_db, nif);
+    if (!okOrReport(parties.error))
         return;
     bool isClient = false;
     bool isSupplier = false;
-    QStringList kept;
-    while (query.next()) {
-        if (query.value(1).toInt() == 0)
+    // The texts of the last one found.
+    std::array<QString, 7> kept;
+    for (const PartyRow &party : parties.value) {
+        if (party.type == 0)
             isClient = true;
-        else if (query.value(1).toInt() == 1)
+        else if (party.type == 1)
             isSupplier = true;
-        kept.clear();
-        for (int column = 3; column <= 9; ++column)
-            kept << query.value(column).toString();
+        kept = textsOf(party);
     }
 
     // The identifier written back is the one just looked up, so it changes nothing and
@@ -51,7 +62,7 @@ void App::lookUpNif(const QString &nif)
         m_parties.type->setCurrentIndex(type);
         const auto fields = m_parties.textFields();
         for (std::size_t i = 0; i < fields.size(); ++i) {
-            fields[i]->setText(kept.at(int(i)));
+            fields[i]->setText(kept[i]);
             fields[i]->setReadOnly(readOnly);
         }
     };
@@ -102,21 +113,11 @@ void App::Save1()
     if (!openDatabase())
         return;
     const int type = form.type->currentIndex();
-    const int postalCode = form.postalCode->text().toInt(nullptr, 10);
+    PartyRow party = partyOf(form, type);
 
     if (m_editMode) {
-        QSqlQuery update(m_db);
-        update.prepare(QStringLiteral("UPDATE cap SET dir=:dir, cp=:cp, pobl=:pobl, prov=:prov, pais=:pais "
-                                      "WHERE nif=:nif AND rs=:rs AND type=:type"));
-        update.bindValue(QStringLiteral(":dir"), form.address->text());
-        update.bindValue(QStringLiteral(":cp"), postalCode);
-        update.bindValue(QStringLiteral(":pobl"), form.town->text());
-        update.bindValue(QStringLiteral(":prov"), form.province->text());
-        update.bindValue(QStringLiteral(":pais"), form.country->text());
-        update.bindValue(QStringLiteral(":nif"), nif);
-        update.bindValue(QStringLiteral(":rs"), form.name->text());
-        update.bindValue(QStringLiteral(":type"), type);
-        if (execOrReport(update) && rowsChangedOrReport(update)) {
+        const StoreResult<int> updated = updateParty(m_db, party);
+        if (okOrReport(updated.error) && rowsChangedOrReport(updated.value)) {
             MessageBoxes::information(
                 this, tr("Información"), QStringLiteral("Datos actualizados correctamente."));
             clearPartyForm();
@@ -128,20 +129,12 @@ void App::Save1()
 
     // The same identifier or name is a duplicate only within one role.
     {
-        QSqlQuery duplicate(m_db);
-        duplicate.prepare(
-            QStringLiteral("SELECT NULL FROM cap WHERE (nif = :nif OR rs = :rs) AND type = :type"));
-        duplicate.bindValue(QStringLiteral(":nif"), nif);
-        duplicate.bindValue(QStringLiteral(":rs"), form.name->text());
-        duplicate.bindValue(QStringLiteral(":type"), type);
-        if (!execOrReport(duplicate)) {
+        const StoreResult<bool> duplicate = partyExists(m_db, nif, party.name, type);
+        if (!okOrReport(duplicate.error)) {
             m_db.close();
             return;
         }
-        const bool found = duplicate.next();
-        // Finished before the box, so that no statement is open while the user reads it.
-        duplicate.finish();
-        if (found) {
+        if (duplicate.value) {
             MessageBoxes::warning(this, tr("Error"), QStringLiteral("Este usuario ya ha sido dado de alta."));
             m_db.close();
             return;
@@ -154,37 +147,17 @@ void App::Save1()
             QStringLiteral("Rectificar"), QStringLiteral("Guardar")))
         return;
 
-    const bool client = type == 0;
     bool stored = false;
-    {
-        QSqlQuery query(m_db);
-        if (execOrReport(query,
-                client ? QStringLiteral("SELECT lastc FROM lasts")
-                       : QStringLiteral("SELECT lastp FROM lasts"))) {
-            if (!query.next()) {
-                MessageBoxes::critical(
-                    this, tr("Error"), QStringLiteral("Error inesperado en la base de datos"));
-            } else {
-                const qlonglong account = query.value(0).toLongLong() + 1;
-                // The counter goes first; a failing insert leaves it advanced.
-                const QString counter = client ? QStringLiteral("UPDATE lasts SET lastc=")
-                                               : QStringLiteral("UPDATE lasts SET lastp=");
-                if (execOrReport(query, counter + QString::number(account)) && rowsChangedOrReport(query)) {
-                    query.prepare(
-                        QStringLiteral("INSERT INTO cap (id, type, nif, rs, dir, cp, pobl, prov, pais) "
-                                       "VALUES (:id, :type, :nif, :rs, :dir, :cp, :pobl, :prov, :pais);"));
-                    query.bindValue(QStringLiteral(":id"), account);
-                    query.bindValue(QStringLiteral(":type"), type);
-                    query.bindValue(QStringLiteral(":nif"), nif);
-                    query.bindValue(QStringLiteral(":rs"), form.name->text());
-                    query.bindValue(QStringLiteral(":dir"), form.address->text());
-                    query.bindValue(QStringLiteral(":cp"), postalCode);
-                    query.bindValue(QStringLiteral(":pobl"), form.town->text());
-                    query.bindValue(QStringLiteral(":prov"), form.province->text());
-                    query.bindValue(QStringLiteral(":pais"), form.country->text());
-                    stored = execOrReport(query);
-                }
-            }
+    const StoreResult<std::optional<qlonglong>> last = lastAccount(m_db, type);
+    if (okOrReport(last.error)) {
+        if (!last.value) {
+            MessageBoxes::critical(this, tr("Error"), QStringLiteral("Error inesperado en la base de datos"));
+        } else {
+            party.id = *last.value + 1;
+            // The counter goes first; a failing insert leaves it advanced.
+            const StoreResult<int> advanced = advanceLastAccount(m_db, type, party.id);
+            if (okOrReport(advanced.error) && rowsChangedOrReport(advanced.value))
+                stored = okOrReport(insertParty(m_db, party));
         }
     }
     if (stored) {
@@ -263,18 +236,19 @@ void App::loadC(unsigned auid)
 {
     if (!openDatabase())
         return;
-    QSqlQuery query(m_db);
-    if (!execOrReport(query, QStringLiteral("SELECT * FROM cap WHERE auid=") + QString::number(auid)))
+    const StoreResult<std::optional<PartyRow>> party = partyAt(m_db, auid);
+    if (!okOrReport(party.error))
         return;
-    if (!query.next()) {
+    if (!party.value) {
         toggleEdit();
         MessageBoxes::critical(this, tr("Error"), QStringLiteral("Cliente o proveedor no encontrado."));
         return;
     }
-    m_parties.type->setCurrentIndex(query.value(1).toInt());
+    m_parties.type->setCurrentIndex(party.value->type);
     const auto fields = m_parties.textFields();
+    const std::array<QString, 7> texts = textsOf(*party.value);
     for (std::size_t i = 0; i < fields.size(); ++i)
-        fields[i]->setText(query.value(int(i) + 3).toString());
+        fields[i]->setText(texts[i]);
 }
 
 void App::prevC()
@@ -312,17 +286,15 @@ void App::SearchNif0(const QString &text)
 
     if (!openDatabase())
         return;
-    QSqlQuery query(m_db);
-    query.prepare(QStringLiteral("SELECT auid FROM cap WHERE nif=:nif AND type=:type"));
-    query.bindValue(QStringLiteral(":nif"), text);
-    query.bindValue(QStringLiteral(":type"), m_parties.searchSupplier->isChecked() ? 1 : 0);
-    if (!execOrReport(query))
+    const StoreResult<std::optional<unsigned>> row
+        = partyRowOfNif(m_db, text, m_parties.searchSupplier->isChecked() ? 1 : 0);
+    if (!okOrReport(row.error))
         return;
-    if (!query.next()) {
+    if (!row.value) {
         MessageBoxes::warning(
             this, tr("Error"), QStringLiteral("No existe ningún usuario con el NiF/CiF introducido"));
         return;
     }
-    m_current = query.value(0).toUInt();
+    m_current = *row.value;
     loadC(m_current);
 }

@@ -3,20 +3,22 @@
 #include "App.h"
 
 #include "parties/Nif.h"
+#include "storage/OwnerStore.h"
 #include "widgets/MessageBoxes.h"
 
 #include <QComboBox>
 #include <QFrame>
 #include <QLineEdit>
-#include <QSqlError>
-#include <QSqlQuery>
 #include <QTabWidget>
 
 void App::readOwnerAtStartup()
 {
-    std::optional<Owner> owner;
-    if (openDatabase())
-        readOwner(owner);
+    std::optional<OwnerRow> owner;
+    if (openDatabase()) {
+        StoreResult<std::optional<OwnerRow>> stored = readOwner(m_db);
+        if (okOrReport(stored.error))
+            owner = std::move(stored.value);
+    }
     m_db.close();
     if (owner) {
         showOwner(*owner);
@@ -29,18 +31,7 @@ void App::readOwnerAtStartup()
     }
 }
 
-bool App::readOwner(std::optional<Owner> &owner)
-{
-    owner.reset();
-    QSqlQuery query(m_db);
-    if (!execOrReport(query, QStringLiteral("SELECT nif, rs, tecn FROM admin")))
-        return false;
-    if (query.next())
-        owner = Owner{ query.value(0).toString(), query.value(1).toString(), query.value(2).toInt() };
-    return true;
-}
-
-void App::showOwner(const Owner &owner)
+void App::showOwner(const OwnerRow &owner)
 {
     m_ownerNif = owner.nif;
     showTabs(owner.businessName, m_registration.technician->itemText(owner.technician));
@@ -81,28 +72,19 @@ void App::reg()
         return;
     // The form may show although an owner exists (the start could not read `admin`, for
     // instance while the file was locked): that owner stays the only one.
-    std::optional<Owner> owner;
-    if (!readOwner(owner))
+    const StoreResult<std::optional<OwnerRow>> owner = readOwner(m_db);
+    if (!okOrReport(owner.error))
         return;
-    if (owner) {
+    if (owner.value) {
         m_db.close();
         MessageBoxes::information(
             this, tr("Información"), QStringLiteral("Ya hay un titular registrado: se muestran sus datos."));
-        showOwner(*owner);
+        showOwner(*owner.value);
         return;
     }
-    QSqlQuery query(m_db);
-    query.prepare(QStringLiteral("INSERT INTO admin (nif, rs, dir, cp, pobl, prov, pais, tecn) VALUES (:nif, "
-                                 ":rs, :dir, :cp, :pobl, :prov, :pais, :tecn);"));
-    query.bindValue(QStringLiteral(":nif"), nif);
-    query.bindValue(QStringLiteral(":rs"), form.name->text());
-    query.bindValue(QStringLiteral(":dir"), form.address->text());
-    query.bindValue(QStringLiteral(":cp"), form.postalCode->text().toInt(nullptr, 10));
-    query.bindValue(QStringLiteral(":pobl"), form.town->text());
-    query.bindValue(QStringLiteral(":prov"), form.province->text());
-    query.bindValue(QStringLiteral(":pais"), form.country->text());
-    query.bindValue(QStringLiteral(":tecn"), form.technician->currentIndex());
-    if (!execOrReport(query))
+    const OwnerRow stored{ nif, form.name->text(), form.address->text(), form.postalCode->text(),
+        form.town->text(), form.province->text(), form.country->text(), form.technician->currentIndex() };
+    if (!okOrReport(insertOwner(m_db, stored)))
         return;
 
     MessageBoxes::information(this, tr("Información"), QStringLiteral("Se ha registrado correctamente."));

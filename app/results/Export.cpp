@@ -4,11 +4,12 @@
 #include "App.h"
 
 #include "results/ExportWriter.h"
+#include "storage/ExportTables.h"
+#include "storage/OwnerStore.h"
 #include "widgets/MessageBoxes.h"
 
 #include <QSaveFile>
 #include <QSqlError>
-#include <QSqlQuery>
 
 #include <algorithm>
 
@@ -38,12 +39,12 @@ void App::Send()
 
 QString App::exportFileName()
 {
-    QSqlQuery owner(m_db);
-    if (!execOrReport(owner, QStringLiteral("SELECT nif FROM admin")))
+    const StoreResult<std::optional<QString>> owner = readOwnerNif(m_db);
+    if (!okOrReport(owner.error))
         return QString();
     // The identifier names the file, so only one of the registered form may: nine digits or
     // capital letters keep the file in the working folder, under its expected name.
-    const QString nif = owner.next() ? owner.value(0).toString() : QString();
+    const QString nif = owner.value.value_or(QString());
     const auto registeredForm = [](QChar c) { return (c >= u'0' && c <= u'9') || (c >= u'A' && c <= u'Z'); };
     if (nif.size() != 9 || !std::all_of(nif.cbegin(), nif.cend(), registeredForm)) {
         MessageBoxes::critical(this, tr("Error"), QStringLiteral("Error inesperado en la base de datos."));
@@ -54,22 +55,16 @@ QString App::exportFileName()
 
 bool App::writeExportFile(const QString &fileName)
 {
-    QSqlQuery tables[] = { QSqlQuery(m_db), QSqlQuery(m_db), QSqlQuery(m_db), QSqlQuery(m_db) };
-    const QString statements[] = { QStringLiteral("SELECT * FROM cap"), QStringLiteral("SELECT * FROM femi"),
-        QStringLiteral("SELECT * FROM frec"), QStringLiteral("SELECT * FROM ogei") };
+    ExportTables tables(m_db);
     // No table is left open while the box waits for the user.
     const auto fail = [&](const QString &text) {
-        for (QSqlQuery &table : tables)
-            table.finish();
+        tables.finish();
         MessageBoxes::critical(this, tr("Error"), text);
         return false;
     };
-    for (int i = 0; i < 4; ++i) {
-        // Forward only: the rows are read once, and nothing is kept of those already written.
-        tables[i].setForwardOnly(true);
-        if (!tables[i].exec(statements[i]))
-            return fail(tables[i].lastError().text());
-    }
+    const QSqlError error = tables.run();
+    if (error.isValid())
+        return fail(error.text());
 
     // Written aside and put in place only when complete, so that a failure leaves an
     // earlier file of the same name as it was; the unfinished copy is gone before the box shows.
@@ -82,7 +77,7 @@ bool App::writeExportFile(const QString &fileName)
         ExportWriter writer(file);
         if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
             failure = file.errorString();
-        else if (!writer.write(tables[0], tables[1], tables[2], tables[3]))
+        else if (!writer.write(tables.parties(), tables.issued(), tables.received(), tables.otherEntries()))
             failure = writer.errorString();
         else if (!file.flush())
             failure = file.errorString();

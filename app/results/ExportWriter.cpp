@@ -1,126 +1,125 @@
 #include "ExportWriter.h"
 
+#include "storage/RowSource.h"
+
 #include <QIODevice>
-#include <QSqlError>
-#include <QSqlQuery>
 #include <QVariant>
 
 #include <algorithm>
 #include <charconv>
 #include <iterator>
+#include <vector>
 
 namespace {
 
-// The four tables in the order they stand side by side, with the caption of line 1 and
-// the columns of their "SELECT *" row that are written.
+// The four tables in the order they stand side by side: the caption of line 1 and, on
+// line 2, one field name per column written. The office's importer reads them as they
+// are, leading blanks included.
 struct Section {
     const char16_t *caption;
-    int firstColumn;
-    int columnCount;
+    std::vector<const char16_t *> fieldNames;
 };
 
-constexpr Section sections[] = {
-    { u"Clientes y Proveedores", 2, 8 }, // cap: id … pais; neither auid nor type is written
-    { u"Facturas Emitidas", 1, 38 }, // femi: cliente … ctc
-    { u"Facturas Recibidas", 1, 36 }, // frec: proveedor … ctc
-    { u"Otros Gasto e Ingresos", 1, 3 }, // ogei: fecha, importe, ctc
+const Section sections[] = {
+    { u"Clientes y Proveedores", // cap: id … pais
+        {
+            u"ID",
+            u"NiF/CiF",
+            u"Razón Social",
+            u"Dirección",
+            u"Código Postal",
+            u"Población",
+            u"Provincia",
+            u"País",
+        } },
+    { u"Facturas Emitidas", // femi: cliente … ctc
+        {
+            u"Cliente",
+            u"Serie",
+            u"Nº Factura",
+            u"Fecha",
+            u"Tipo de factura",
+            u"Comercio minorista",
+            u"Recargo de equivalencia",
+            u"Inversión de sujeto pasivo",
+            u"Criterio de caja",
+            u"Retención",
+            u"Alquiler de local de negocios",
+            u"Profesionales y otros",
+            u"Venta de inmovilizado",
+            u"Base imponible 1",
+            u"% IVA 1",
+            u"Cuota IVA 1",
+            u"% Recargo de equivalencia 1",
+            u"Cuota Recargo de equivalencia 1",
+            u"Base imponible 2",
+            u"% IVA 2",
+            u"Cuota IVA 2",
+            u"% Recargo de equivalencia 2",
+            u"Cuota Recargo de equivalencia 2",
+            u"Base imponible 3",
+            u"% IVA 3",
+            u"Cuota IVA 3",
+            u"% Recargo de equivalencia 3",
+            u"Cuota Recargo de equivalencia 3",
+            u"Base imponible total",
+            u"% IVA total",
+            u"Cuota IVA total",
+            u"% Recargo de equivalencia total",
+            u"Cuota Recargo de equivalencia total",
+            u"Base Retención IRPF",
+            u"% Retención",
+            u"Cuota de Retención",
+            u"Total",
+            u"Cuenta contable",
+        } },
+    { u"Facturas Recibidas", // frec: proveedor … ctc
+        {
+            u"Proveedor",
+            u"Nº Factura",
+            u"Fecha",
+            u"Tipo de factura",
+            u"Inversiones",
+            u"Comercio minorista",
+            u"Inversión de sujeto pasivo",
+            u" Criterio de caja",
+            u" Retención",
+            u"Alquiler de local de negocios",
+            u"Profesionales y otros",
+            u"Base imponible 1",
+            u"% IVA 1",
+            u"Cuota IVA 1",
+            u"IVA Soportado 1",
+            u" IVA Repercutido 1",
+            u"Base imponible 2",
+            u"% IVA 2",
+            u"Cuota IVA 2",
+            u"IVA Soportado 2",
+            u" IVA Repercutido 2",
+            u"Base imponible 3",
+            u"% IVA 3",
+            u"Cuota IVA 3",
+            u"IVA Soportado 3",
+            u" IVA Repercutido 3",
+            u"Base imponible total",
+            u"% IVA total",
+            u"Cuota IVA total",
+            u"IVA Soportado total",
+            u" IVA Repercutido total",
+            u" Base Retención IRPF",
+            u"% Retención",
+            u"Cuota de Retención",
+            u"Total",
+            u"Cuenta contable",
+        } },
+    { u"Otros Gasto e Ingresos", // ogei: fecha, importe, ctc
+        {
+            u"Fecha",
+            u"Importe",
+            u"Cuenta de gastos",
+        } },
 };
 constexpr int sectionCount = int(std::size(sections));
-
-// Line 2, section after section; the office's importer reads them as they are, leading
-// blanks included.
-constexpr const char16_t *fieldNames[] = {
-    // cap
-    u"ID",
-    u"NiF/CiF",
-    u"Razón Social",
-    u"Dirección",
-    u"Código Postal",
-    u"Población",
-    u"Provincia",
-    u"País",
-    // femi
-    u"Cliente",
-    u"Serie",
-    u"Nº Factura",
-    u"Fecha",
-    u"Tipo de factura",
-    u"Comercio minorista",
-    u"Recargo de equivalencia",
-    u"Inversión de sujeto pasivo",
-    u"Criterio de caja",
-    u"Retención",
-    u"Alquiler de local de negocios",
-    u"Profesionales y otros",
-    u"Venta de inmovilizado",
-    u"Base imponible 1",
-    u"% IVA 1",
-    u"Cuota IVA 1",
-    u"% Recargo de equivalencia 1",
-    u"Cuota Recargo de equivalencia 1",
-    u"Base imponible 2",
-    u"% IVA 2",
-    u"Cuota IVA 2",
-    u"% Recargo de equivalencia 2",
-    u"Cuota Recargo de equivalencia 2",
-    u"Base imponible 3",
-    u"% IVA 3",
-    u"Cuota IVA 3",
-    u"% Recargo de equivalencia 3",
-    u"Cuota Recargo de equivalencia 3",
-    u"Base imponible total",
-    u"% IVA total",
-    u"Cuota IVA total",
-    u"% Recargo de equivalencia total",
-    u"Cuota Recargo de equivalencia total",
-    u"Base Retención IRPF",
-    u"% Retención",
-    u"Cuota de Retención",
-    u"Total",
-    u"Cuenta contable",
-    // frec
-    u"Proveedor",
-    u"Nº Factura",
-    u"Fecha",
-    u"Tipo de factura",
-    u"Inversiones",
-    u"Comercio minorista",
-    u"Inversión de sujeto pasivo",
-    u" Criterio de caja",
-    u" Retención",
-    u"Alquiler de local de negocios",
-    u"Profesionales y otros",
-    u"Base imponible 1",
-    u"% IVA 1",
-    u"Cuota IVA 1",
-    u"IVA Soportado 1",
-    u" IVA Repercutido 1",
-    u"Base imponible 2",
-    u"% IVA 2",
-    u"Cuota IVA 2",
-    u"IVA Soportado 2",
-    u" IVA Repercutido 2",
-    u"Base imponible 3",
-    u"% IVA 3",
-    u"Cuota IVA 3",
-    u"IVA Soportado 3",
-    u" IVA Repercutido 3",
-    u"Base imponible total",
-    u"% IVA total",
-    u"Cuota IVA total",
-    u"IVA Soportado total",
-    u" IVA Repercutido total",
-    u" Base Retención IRPF",
-    u"% Retención",
-    u"Cuota de Retención",
-    u"Total",
-    u"Cuenta contable",
-    // ogei
-    u"Fecha",
-    u"Importe",
-    u"Cuenta de gastos",
-};
-static_assert(std::size(fieldNames) == 8 + 38 + 36 + 3);
 
 // Blocks of about this size go to the device at once.
 constexpr std::size_t flushSize = 1 << 16;
@@ -137,15 +136,14 @@ void appendHeadings(std::string &buffer)
     for (int s = 0; s < sectionCount; ++s) {
         appendLatin1(buffer, sections[s].caption);
         if (s + 1 < sectionCount)
-            buffer.append(std::size_t(sections[s].columnCount + 1), ';');
+            buffer.append(sections[s].fieldNames.size() + 1, ';');
     }
     buffer += "\r\n";
-    int field = 0;
     for (int s = 0; s < sectionCount; ++s) {
-        for (int column = 0; column < sections[s].columnCount; ++column, ++field) {
-            if (field > 0)
+        for (std::size_t field = 0; field < sections[s].fieldNames.size(); ++field) {
+            if (s > 0 || field > 0)
                 buffer += ';';
-            appendLatin1(buffer, fieldNames[field]);
+            appendLatin1(buffer, sections[s].fieldNames[field]);
         }
         // The empty spacer field after each table but the last.
         if (s + 1 < sectionCount)
@@ -166,36 +164,35 @@ ExportWriter::ExportWriter(QIODevice &device)
     m_buffer.reserve(flushSize * 2);
 }
 
-bool ExportWriter::write(QSqlQuery &cap, QSqlQuery &femi, QSqlQuery &frec, QSqlQuery &ogei)
+bool ExportWriter::write(RowSource &cap, RowSource &femi, RowSource &frec, RowSource &ogei)
 {
     m_error.clear();
     m_buffer.clear();
     appendHeadings(m_buffer);
 
-    QSqlQuery *const tables[] = { &cap, &femi, &frec, &ogei };
+    RowSource *const tables[] = { &cap, &femi, &frec, &ogei };
     bool exhausted[sectionCount] = {};
     bool allExhausted = false;
     while (!allExhausted) {
         m_buffer += "\r\n";
         allExhausted = true;
         for (int s = 0; s < sectionCount; ++s) {
-            const Section &section = sections[s];
-            QSqlQuery &table = *tables[s];
+            RowSource &table = *tables[s];
+            Q_ASSERT(std::size_t(table.columnCount()) == sections[s].fieldNames.size());
             if (!exhausted[s] && table.next()) {
                 allExhausted = false;
-                const int end = section.firstColumn + section.columnCount;
-                for (int column = section.firstColumn; column < end; ++column) {
+                for (int column = 0; column < table.columnCount(); ++column) {
                     appendValue(table.value(column));
                     m_buffer += ';';
                 }
             } else {
                 // next() also says false when a row could not be read; that is no end.
-                if (!exhausted[s] && table.lastError().isValid()) {
-                    m_error = table.lastError().text();
+                if (!exhausted[s] && !table.errorString().isEmpty()) {
+                    m_error = table.errorString();
                     return false;
                 }
                 exhausted[s] = true;
-                appendSeparators(section.columnCount);
+                appendSeparators(table.columnCount());
             }
             if (s + 1 < sectionCount)
                 m_buffer += ';';

@@ -5,8 +5,8 @@
 #include <string>
 
 class QIODevice;
-class QSqlQuery;
 class QVariant;
+class RowSource;
 
 // The file for the advisory office: a line of section captions, a line of field names,
 // then cap, femi, frec and ogei side by side, row k of each on data line k, until a line
@@ -17,11 +17,11 @@ class ExportWriter {
 public:
     explicit ExportWriter(QIODevice &device);
 
-    // The queries are "SELECT * FROM" cap, femi, frec and ogei, executed and not yet
+    // The rows of cap, femi, frec and ogei, in the columns the file holds, not yet
     // advanced. Returns false when the device refused data or a row could not be fetched;
     // errorString() then gives the device's or the driver's text. A device that takes part
     // of a block is offered the rest until it takes all or refuses.
-    bool write(QSqlQuery &cap, QSqlQuery &femi, QSqlQuery &frec, QSqlQuery &ogei);
+    bool write(RowSource &cap, RowSource &femi, RowSource &frec, RowSource &ogei);
     QString errorString() const { return m_error; }
 
 private:

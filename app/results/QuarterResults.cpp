@@ -3,41 +3,14 @@
 
 #include "App.h"
 
-#include "storage/StoredForms.h"
-
 #include "entries/Amount.h"
+#include "results/Sums.h"
+#include "storage/InvoiceStore.h"
 #include "widgets/PieChart.h"
 
 #include <QComboBox>
 #include <QDate>
 #include <QLineEdit>
-#include <QSqlQuery>
-
-// A sum as the page shows it: every step is written with six significant digits and the
-// next step reads the written text back, so the rounding of each step carries on.
-struct App::RunningSum {
-    QString text = QStringLiteral("0");
-    float value = 0.0f;
-
-    void add(float term)
-    {
-        text = displayAmount(double(value) + double(term));
-        value = amountFromText(text);
-    }
-};
-
-template <typename Counts> bool App::addDatedAmounts(const QString &statement, Counts counts, RunningSum &sum)
-{
-    QSqlQuery query(m_db);
-    query.setForwardOnly(true);
-    if (!execOrReport(query, statement))
-        return false;
-    while (query.next()) {
-        if (counts(QDate::fromString(query.value(0).toString(), StoredDateFormat)))
-            sum.add(query.value(1).toFloat());
-    }
-    return true;
-}
 
 namespace {
 float numberIn(const QLineEdit *field)
@@ -55,13 +28,14 @@ void App::tri(int quarter)
     if (openDatabase()) {
         const QDate first = quarterBoundary(quarter, false, 0);
         const QDate last = quarterBoundary(quarter, true, 0);
-        // While today is unknown there is no year, the boundaries are invalid and no date
-        // lies between them.
-        const auto inQuarter = [&](const QDate &date) {
-            return first.isValid() && last.isValid() && date.isValid() && first <= date && date <= last;
-        };
-        if (addDatedAmounts(QStringLiteral("SELECT fecha, total FROM femi"), inQuarter, supported))
-            addDatedAmounts(QStringLiteral("SELECT fecha, total FROM frec"), inQuarter, charged);
+        const auto quarterHolds = [&](const QDate &date) { return inQuarter(date, first, last); };
+        const StoreResult<QList<DatedAmount>> issued = datedTotals(m_db, issuedInvoices());
+        if (okOrReport(issued.error)) {
+            supported = sumOfDated(issued.value, quarterHolds);
+            const StoreResult<QList<DatedAmount>> received = datedTotals(m_db, receivedInvoices());
+            if (okOrReport(received.error))
+                charged = sumOfDated(received.value, quarterHolds);
+        }
     }
     m_results.supported->setText(supported.text);
     m_results.charged->setText(charged.text);
@@ -76,19 +50,16 @@ void App::result(int)
         return;
     const int year = m_results.year->currentText().toInt(nullptr, 10);
     const int month = m_results.month->currentIndex() + 1;
-    // A date that does not parse has year and month 0, like no year and no month chosen:
-    // it never matches.
-    const auto inMonth
-        = [&](const QDate &date) { return date.isValid() && date.year() == year && date.month() == month; };
+    const auto monthHolds = [&](const QDate &date) { return inMonth(date, year, month); };
 
-    RunningSum income;
-    if (!addDatedAmounts(QStringLiteral("SELECT fecha, base3 FROM femi"), inMonth, income))
+    const StoreResult<QList<DatedAmount>> issued = datedBases(m_db, issuedInvoices());
+    if (!okOrReport(issued.error))
         return;
-    m_results.income->setText(income.text);
-    RunningSum expenses;
-    if (!addDatedAmounts(QStringLiteral("SELECT fecha, base3 FROM frec"), inMonth, expenses))
+    m_results.income->setText(sumOfDated(issued.value, monthHolds).text);
+    const StoreResult<QList<DatedAmount>> received = datedBases(m_db, receivedInvoices());
+    if (!okOrReport(received.error))
         return;
-    m_results.expenses->setText(expenses.text);
+    m_results.expenses->setText(sumOfDated(received.value, monthHolds).text);
     // The month adds its two sums where the quarter subtracts.
     m_results.monthResult->setText(
         displayAmount(double(numberIn(m_results.income)) + double(numberIn(m_results.expenses))));

@@ -1,6 +1,9 @@
 #pragma once
 
+#include <QSqlError>
 #include <QStringList>
+
+class QSqlDatabase;
 
 // The file that holds every record, in the working directory.
 inline constexpr char DatabaseFileName[] = "data.db";
@@ -8,7 +11,9 @@ inline constexpr char DatabaseFileName[] = "data.db";
 inline constexpr char DatabaseLockFileName[] = ".data.db.lock";
 
 // The statements that create the six tables, in the order they are run.
-const QStringList& schemaStatements();
+const QStringList &schemaStatements();
+// Runs one statement that binds nothing; the driver's error, invalid on success.
+QSqlError runStatement(const QSqlDatabase &db, const QString &statement);
 
 // The fixed text of a connection that cannot be opened.
 QString connectionFailedText();

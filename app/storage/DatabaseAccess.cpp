@@ -4,13 +4,13 @@
 #include "App.h"
 
 #include "storage/Database.h"
+#include "storage/PartyStore.h"
 #include "widgets/MessageBoxes.h"
 
 #include <QComboBox>
 #include <QDir>
 #include <QLockFile>
 #include <QSqlError>
-#include <QSqlQuery>
 
 #include <cstdlib>
 
@@ -42,19 +42,13 @@ void App::setUpDatabase()
         m_folderLock.reset();
         std::exit(-1);
     }
-    {
-        QSqlQuery query(m_db);
-        query.setForwardOnly(true);
-        // Each statement stands alone: one that fails is reported and the next runs all the same.
-        for (const QString &statement : schemaStatements())
-            execOrReport(query, statement);
-        if (execOrReport(query, QStringLiteral("SELECT * FROM lasts")) && !query.next())
-            execOrReport(query, QStringLiteral("INSERT INTO lasts VALUES (43000000, 40000000)"));
-        if (execOrReport(query, QStringLiteral("SELECT * FROM cap"))) {
-            while (query.next())
-                ++m_recordCount;
-        }
-    }
+    // Each statement stands alone: one that fails is reported and the next runs all the same.
+    for (const QString &statement : schemaStatements())
+        okOrReport(runStatement(m_db, statement));
+    okOrReport(seedCounters(m_db));
+    const StoreResult<int> parties = partyCount(m_db);
+    if (okOrReport(parties.error))
+        m_recordCount += parties.value;
     m_db.close();
 }
 
@@ -66,29 +60,18 @@ bool App::openDatabase()
     return false;
 }
 
-bool App::execOrReport(QSqlQuery &query)
+bool App::okOrReport(const QSqlError &error)
 {
-    // A statement that could not be prepared (a locked or unreadable file) is not run:
-    // running it would replace the driver's reason with "Parameter count mismatch".
-    if (!query.lastError().isValid() && query.exec())
+    if (!error.isValid())
         return true;
-    MessageBoxes::critical(this, tr("Error"), query.lastError().text());
+    MessageBoxes::critical(this, tr("Error"), error.text());
     return false;
 }
 
-bool App::execOrReport(QSqlQuery &query, const QString &statement)
+bool App::rowsChangedOrReport(int rows)
 {
-    if (query.exec(statement))
+    if (rows != 0)
         return true;
-    MessageBoxes::critical(this, tr("Error"), query.lastError().text());
-    return false;
-}
-
-bool App::rowsChangedOrReport(QSqlQuery &query)
-{
-    if (query.numRowsAffected() != 0)
-        return true;
-    query.finish();
     MessageBoxes::critical(this, tr("Error"), QStringLiteral("No se ha actualizado ningún dato."));
     return false;
 }
@@ -96,14 +79,9 @@ bool App::rowsChangedOrReport(QSqlQuery &query)
 void App::refillPartyList(QComboBox *list, int type)
 {
     list->clear();
-    QSqlQuery query(m_db);
-    query.setForwardOnly(true);
-    if (execOrReport(query, QStringLiteral("SELECT rs FROM cap WHERE type=") + QString::number(type))) {
-        QStringList names;
-        while (query.next())
-            names << query.value(0).toString();
-        list->addItems(names);
-    }
+    const StoreResult<QStringList> names = partyNames(m_db, type);
+    if (okOrReport(names.error))
+        list->addItems(names.value);
     list->setCurrentIndex(-1);
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDate>
 #include <QString>
 #include <QVariant>
 
@@ -12,6 +13,11 @@ QVariant storedAmount(float value);
 
 // Dates: text in this form (05/12/2014); they are parsed back before any comparison.
 inline const QString StoredDateFormat = QStringLiteral("dd/MM/yyyy");
+// A stored date's text read back; invalid when it is not in that form.
+inline QDate storedDate(const QString &text)
+{
+    return QDate::fromString(text, StoredDateFormat);
+}
 
 // Flags: the integers 1 and 0.
 inline QVariant storedFlag(bool value)

@@ -1,5 +1,6 @@
 #include "results/ExportWriter.h"
 #include "storage/Database.h"
+#include "storage/ExportTables.h"
 
 #include <QBuffer>
 #include <QRandomGenerator>
@@ -65,15 +66,12 @@ void TestExportWriter::cleanup()
 
 bool TestExportWriter::writeInto(QIODevice &device, QString *error)
 {
-    QSqlQuery cap(m_db), femi(m_db), frec(m_db), ogei(m_db);
-    for (QSqlQuery *query : { &cap, &femi, &frec, &ogei })
-        query->setForwardOnly(true);
-    if (!cap.exec(QStringLiteral("SELECT * FROM cap")) || !femi.exec(QStringLiteral("SELECT * FROM femi"))
-        || !frec.exec(QStringLiteral("SELECT * FROM frec"))
-        || !ogei.exec(QStringLiteral("SELECT * FROM ogei")))
+    ExportTables tables(m_db);
+    if (tables.run().isValid())
         return false;
     ExportWriter writer(device);
-    const bool written = writer.write(cap, femi, frec, ogei);
+    const bool written
+        = writer.write(tables.parties(), tables.issued(), tables.received(), tables.otherEntries());
     if (error)
         *error = writer.errorString();
     return written;
