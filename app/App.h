@@ -29,10 +29,9 @@ class QSqlQuery;
 class QTabWidget;
 class QUdpSocket;
 
-// The one window of the program. It owns the database handle, the time-server socket,
-// every widget of the six pages and of the registration form, and every operation,
-// each a slot. The slots of each page live in source files of their own under the
-// subsystem folders; this class only declares them.
+// The one window of the program: the database handle, the time-server socket, the widgets
+// of the six pages and of the registration form, and the operations, each a slot. The
+// slots of each page live in source files of their own under the subsystem folders.
 class App : public QMainWindow {
     Q_OBJECT
 
@@ -40,9 +39,6 @@ public:
     explicit App(const QString &timeServerHost = QString::fromLatin1(TimeServerHost),
         quint16 timeServerPort = TimeServerPort);
     ~App() override;
-
-    // The first to last day of quarter 0..3 of year; year 0 means today's year.
-    QDate quarterBoundary(int quarter, bool end, int year) const;
 
     // Read access for tests and tools.
     const QDateTime &today() const { return m_today; }
@@ -140,38 +136,21 @@ private:
     void buildResultsPage();
     void buildExportPage();
     QPushButton *addHelpButton(int page, PageBuilder &builder);
-    DateField addDateField(int index, PageBuilder &builder, QPoint editPos, QPoint buttonPos);
 
-    // Database discipline (storage/DatabaseAccess.cpp): open before the first statement,
-    // report a failure in a critical box. Both return whether the caller may go on.
+    // Database discipline (storage/DatabaseAccess.cpp): each returns whether the caller
+    // may go on, having shown the critical box when not. An UPDATE that changed no row fails.
     bool openDatabase();
     bool execOrReport(QSqlQuery &query);
     bool execOrReport(QSqlQuery &query, const QString &statement);
-    // After an UPDATE that ran: one that changed no row is reported like a failing
-    // statement, since what it was run for did not happen.
     bool rowsChangedOrReport(QSqlQuery &query);
     // Refills a party list from `cap` (type 0 clients, 1 suppliers), leaving no current item.
     void refillPartyList(QComboBox *list, int type);
 
-    // Marks a field wrong (error true) or right and re-applies the window's style sheet
-    // so that the mark shows.
-    void markField(QWidget *field, bool error);
-    // Makes a field's look follow its properties (`error`, read-only) again.
-    void restyle(QWidget *field);
-    // A field check that failed: a warning box titled "Error", then the mark and the focus.
-    void refuseField(QWidget *field, const QString &message);
-    // One field check: a field that passes loses an earlier mark; one that fails is refused.
-    // Returns passes.
-    bool passOrRefuse(QWidget *field, bool passes, const QString &message);
-    // The seven text fields of a party form, in order: the first empty one is marked and
-    // refused ("Este campo es obligatorio."), the filled ones before it unmarked; the
-    // fields after it keep their marking.
-    bool textFieldsFilled(const std::array<QLineEdit *, 7> &fields);
-    // Refuses to store anything while today's date is unknown, and asks the time server
-    // again; true when today is known.
+    // Today's date (dates/): the refusal while it is unknown, which asks again; the request;
+    // the rule of one "Fecha" field.
     bool todayKnownOrWarn();
-    // Sends the time server the request for today, once the socket has its peer.
     void requestTime();
+    void applyDateRule(QDateEdit *field, const QDate &date);
     // Runs change with one connection lifted, so the change reaches no slot through it.
     template <typename Sender, typename Signal, typename Slot, typename Change>
     void changeQuietly(Sender *sender, Signal signal, Slot slot, Change change)
@@ -181,9 +160,6 @@ private:
         connect(sender, signal, this, slot);
     }
 
-    // The date-field rule for one "Fecha" field (dates/DateFieldRule.cpp).
-    void applyDateRule(QDateEdit *field, const QDate &date);
-
     // Owner registration (parties/Registration.cpp).
     struct Owner {
         QString nif;
@@ -191,65 +167,62 @@ private:
         int technician = -1;
     };
     void readOwnerAtStartup();
-    // The first owner of `admin`, through the open connection, or none when the table is
-    // empty; false, after the box, when it cannot be read.
+    // The first owner of `admin`, or none when the table is empty; false after the box.
     bool readOwner(std::optional<Owner> &owner);
-    // Holds the owner's identifier and shows the tabs titled after the owner.
     void showOwner(const Owner &owner);
     void showTabs(const QString &businessName, const QString &technician);
 
     // Clients and suppliers register (parties/PartiesRegister.cpp).
     void lookUpNif(const QString &nif);
     void loadC(unsigned auid);
-    // No type chosen and the seven fields empty.
     void clearPartyForm();
 
-    // Both invoice pages (entries/InvoiceSaving.cpp). Each returns whether the operation may
-    // go on, having shown its box when not.
+    // Both invoice pages (entries/InvoiceSaving.cpp); each returns whether the operation
+    // may go on, having shown its box when not.
     struct InvoiceTable {
         QString name; // femi or frec
         int partyType; // 0 clients, 1 suppliers
         QString partyNotFound; // when the chosen party's name is not in the register
     };
-    // The save once the fields pass: today known, the number free, the party's account,
-    // the two confirmations, then the insert that bindRow prepares and binds, and
-    // "Datos guardados".
+    // Today known, the number free, the party's account, the two confirmations, then the
+    // insert that bindRow prepares and binds, and "Datos guardados".
     bool storeInvoice(const InvoiceTable &table, const QString &number, const QString &partyName,
         const std::function<void(QSqlQuery &, uint)> &bindRow);
     bool invoiceNumberIsFree(QSqlQuery &query, const QString &table, const QString &number);
     std::optional<uint> partyAccount(
         QSqlQuery &query, int type, const QString &name, const QString &notFoundText);
     bool confirmInvoiceSave();
-    bool withholdingModeChosen(
-        const OptionBox &withholding, const OptionBox &rental, const OptionBox &professionals);
-    // The look-ups: the row of the stored invoice with this number (none for an empty number).
     std::optional<QSqlRecord> findInvoice(const QString &table, const QString &number);
-    // Selects the invoice's party in list, or says it was not found.
     void selectInvoiceParty(QComboBox *list, const QVariant &account);
-    // The message that names the account just chosen in an account list.
     void showChosenAccount(const QComboBox *accounts);
-
-    // Issued invoices (entries/IssuedInvoice*.cpp).
+    // Back to the empty page, after a save and on "Limpiar" (entries/*InvoiceForm.cpp).
     void resetIssuedPage();
-
-    // Received invoices (entries/ReceivedInvoice*.cpp).
     void resetReceivedPage();
 
     // Results (results/QuarterResults.cpp).
     struct RunningSum;
-    // Runs statement, a SELECT of a date and an amount, and adds into sum the amounts of
-    // the rows whose date passes counts. False, after the box, when the SELECT failed.
+    // Adds into sum the amounts of the rows of statement (a date and an amount) whose date
+    // passes counts; false after the box.
     template <typename Counts> bool addDatedAmounts(const QString &statement, Counts counts, RunningSum &sum);
-    // "Resultado final": the quarter result less the compensation, from the fields' texts.
     void writeFinalResult();
 
-    // Export (results/Export.cpp).
-    // The file's name from the owner's identifier and today, or empty after a box.
+    // Export (results/Export.cpp): the file's name, or empty after a box; the writing,
+    // false after a box.
     QString exportFileName();
-    // Writes the four tables into the file; false after a box.
     bool writeExportFile(const QString &fileName);
 
     void showHelp(const QString &title, const QString &text);
+
+    // Former helpers, kept for the files that still call them: each forwards to the free
+    // function of the same name (AppCompat.cpp; withholdingModeChosen in InvoiceSaving.cpp).
+    QDate quarterBoundary(int quarter, bool end, int year) const;
+    void markField(QWidget *field, bool error);
+    void restyle(QWidget *field);
+    void refuseField(QWidget *field, const QString &message);
+    bool passOrRefuse(QWidget *field, bool passes, const QString &message);
+    bool textFieldsFilled(const std::array<QLineEdit *, 7> &fields);
+    bool withholdingModeChosen(
+        const OptionBox &withholding, const OptionBox &rental, const OptionBox &professionals);
 
     // Held for the window's life: one window at a time on the working folder's data.db.
     std::unique_ptr<QLockFile> m_folderLock;
