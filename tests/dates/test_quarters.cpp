@@ -23,10 +23,8 @@ void TestQuarters::boundaries_data()
     QTest::addColumn<QDate>("last");
     QTest::newRow("1 January") << QDate(2015, 1, 1) << QDate(2015, 1, 1) << QDate(2015, 3, 31);
     QTest::newRow("29 February") << QDate(2016, 2, 29) << QDate(2016, 1, 1) << QDate(2016, 3, 31);
-    QTest::newRow("1 April") << QDate(2015, 4, 1) << QDate(2015, 4, 1) << QDate(2015, 6, 30);
     QTest::newRow("30 June") << QDate(2015, 6, 30) << QDate(2015, 4, 1) << QDate(2015, 6, 30);
     QTest::newRow("1 July") << QDate(2015, 7, 1) << QDate(2015, 7, 1) << QDate(2015, 9, 30);
-    QTest::newRow("30 September") << QDate(2015, 9, 30) << QDate(2015, 7, 1) << QDate(2015, 9, 30);
     QTest::newRow("15 November") << QDate(2015, 11, 15) << QDate(2015, 10, 1) << QDate(2015, 12, 31);
 }
 
@@ -61,12 +59,10 @@ void TestQuarters::fieldDate_data()
     QTest::newRow("today") << today << today << DateVerdict::Kept << QDate();
     QTest::newRow("first of the quarter") << QDate(2016, 4, 1) << today << DateVerdict::Kept << QDate();
     QTest::newRow("tomorrow") << today.addDays(1) << today << DateVerdict::AfterToday << today;
-    QTest::newRow("next year") << QDate(2017, 5, 1) << today << DateVerdict::AfterToday << today;
     QTest::newRow("last quarter") << QDate(2016, 3, 31) << today << DateVerdict::OtherQuarter
                                   << QDate(2016, 4, 1);
-    QTest::newRow("last year") << QDate(2015, 5, 15) << today << DateVerdict::OtherQuarter << QDate(2016, 4, 1);
-    QTest::newRow("on the first day") << QDate(2015, 12, 31) << QDate(2016, 1, 1) << DateVerdict::OtherQuarter
-                                      << QDate(2016, 1, 1);
+    QTest::newRow("on the first day")
+        << QDate(2015, 12, 31) << QDate(2016, 1, 1) << DateVerdict::OtherQuarter << QDate(2016, 1, 1);
     // While today is unknown every date is after it, and the field cannot take the null date.
     QTest::newRow("today unknown") << today << QDate() << DateVerdict::AfterToday << QDate();
 }
