@@ -125,8 +125,8 @@ void hideWithholdingLine(const WithholdingLine &line)
 
 void hideWhenEmpty(const IssuedPage &page)
 {
-    hideOptions({ page.retail, page.surcharge, page.reverseCharge, page.cashBasis, page.withholding, page.rental,
-        page.professionals });
+    hideOptions({ page.retail, page.surcharge, page.reverseCharge, page.cashBasis, page.withholding,
+        page.rental, page.professionals });
     hideAll({ page.baseHeading, page.rateHeading, page.quotaHeading, page.surchargeRateHeading,
         page.surchargeQuotaHeading });
     for (const IssuedQuotaLine &line : page.lines)
@@ -139,7 +139,8 @@ void hideWhenEmpty(const ReceivedPage &page)
 {
     hideOptions({ page.investments, page.retail, page.reverseCharge, page.cashBasis, page.withholding,
         page.rental, page.professionals });
-    hideAll({ page.baseHeading, page.rateHeading, page.quotaHeading, page.blankHeading1, page.blankHeading2 });
+    hideAll(
+        { page.baseHeading, page.rateHeading, page.quotaHeading, page.blankHeading1, page.blankHeading2 });
     for (const ReceivedQuotaLine &line : page.lines)
         hideAll({ line.base, line.rate, line.quota, line.fourth, line.fifth });
     hideWithholdingLine(page.withholdingLine);

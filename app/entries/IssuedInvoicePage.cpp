@@ -19,7 +19,8 @@ void App::buildIssuedPage()
 
     const InvoiceHeader header = addInvoiceHeader(page,
         { QStringLiteral("Cliente"), QStringLiteral("client"), true,
-            { QStringLiteral("Operaciones Interiores"), QStringLiteral("Entregas y servicios intracomunitarios"),
+            { QStringLiteral("Operaciones Interiores"),
+                QStringLiteral("Entregas y servicios intracomunitarios"),
                 QStringLiteral("Exportaciones") } });
     form.client = header.party;
     form.series = header.series;
@@ -67,7 +68,8 @@ void App::buildIssuedPage()
     form.withholdingLine = addWithholdingLine(page, QStringLiteral("issued"));
 
     const InvoiceFooter footer = addInvoiceFooter(page,
-        { QStringLiteral("70000000    Venta de mercaderías"), QStringLiteral("70500000    Prestaciones de servicios"),
+        { QStringLiteral("70000000    Venta de mercaderías"),
+            QStringLiteral("70500000    Prestaciones de servicios"),
             QStringLiteral("75200000    Ingresos por arrendamientos"),
             QStringLiteral("75900000    Ingresos por servicios diversos") });
     form.accountLabel = footer.accountLabel;

@@ -33,7 +33,8 @@ bool textFieldsFilled(QWidget *parent, const std::array<QLineEdit *, 7> &fields)
     for (QLineEdit *field : fields) {
         if (field->text().isEmpty()) {
             markField(field, true);
-            MessageBoxes::warning(parent, QStringLiteral("Error"), QStringLiteral("Este campo es obligatorio."));
+            MessageBoxes::warning(
+                parent, QStringLiteral("Error"), QStringLiteral("Este campo es obligatorio."));
             return false;
         }
         markField(field, false);
