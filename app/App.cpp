@@ -1,5 +1,6 @@
 #include "App.h"
 
+#include "entries/InvoicePageParts.h"
 #include "storage/Database.h"
 #include "widgets/PieChart.h"
 #include "widgets/StyleSheet.h"
@@ -102,42 +103,8 @@ void App::hideStartHiddenWidgets()
              static_cast<QWidget *>(m_parties.next), static_cast<QWidget *>(m_parties.search) })
         widget->hide();
 
-    const auto hideOptions = [](std::initializer_list<OptionBox> options) {
-        for (const OptionBox &option : options) {
-            option.box->hide();
-            option.label->hide();
-        }
-    };
-    const auto hideWithholding = [](const WithholdingLine &line) {
-        for (QWidget *widget : { static_cast<QWidget *>(line.base), static_cast<QWidget *>(line.percentage),
-                 static_cast<QWidget *>(line.quota), static_cast<QWidget *>(line.baseHeading),
-                 static_cast<QWidget *>(line.percentageHeading), static_cast<QWidget *>(line.quotaHeading) })
-            widget->hide();
-    };
-
-    hideOptions({ m_issued.retail, m_issued.surcharge, m_issued.reverseCharge, m_issued.cashBasis,
-        m_issued.withholding, m_issued.rental, m_issued.professionals });
-    for (QWidget *heading : { m_issued.baseHeading, m_issued.rateHeading, m_issued.quotaHeading,
-             m_issued.surchargeRateHeading, m_issued.surchargeQuotaHeading })
-        heading->hide();
-    for (const IssuedQuotaLine &line : m_issued.lines)
-        for (QWidget *field : { line.base, line.rate, line.quota, line.surchargeRate, line.surchargeQuota })
-            field->hide();
-    hideWithholding(m_issued.withholdingLine);
-    m_issued.accountLabel->hide();
-    m_issued.account->hide();
-
-    hideOptions({ m_received.investments, m_received.retail, m_received.reverseCharge, m_received.cashBasis,
-        m_received.withholding, m_received.rental, m_received.professionals });
-    for (QWidget *heading : { m_received.baseHeading, m_received.rateHeading, m_received.quotaHeading,
-             m_received.blankHeading1, m_received.blankHeading2 })
-        heading->hide();
-    for (const ReceivedQuotaLine &line : m_received.lines)
-        for (QWidget *field : { line.base, line.rate, line.quota, line.fourth, line.fifth })
-            field->hide();
-    hideWithholding(m_received.withholdingLine);
-    m_received.accountLabel->hide();
-    m_received.account->hide();
+    hideWhenEmpty(m_issued);
+    hideWhenEmpty(m_received);
 }
 
 void App::setTabOrder()

@@ -31,10 +31,9 @@ class QSqlError;
 class QTabWidget;
 class QUdpSocket;
 
-// The one window of the program. It owns the database handle, the time-server socket,
-// every widget of the six pages and of the registration form, and every operation,
-// each a slot. The slots of each page live in source files of their own under the
-// subsystem folders; this class only declares them.
+// The one window of the program: the database handle, the time-server socket, the widgets
+// of the six pages and of the registration form, and the operations, each a slot. The
+// slots of each page live in source files of their own under the subsystem folders.
 class App : public QMainWindow {
     Q_OBJECT
 
@@ -42,9 +41,6 @@ public:
     explicit App(const QString &timeServerHost = QString::fromLatin1(TimeServerHost),
         quint16 timeServerPort = TimeServerPort);
     ~App() override;
-
-    // The first to last day of quarter 0..3 of year; year 0 means today's year.
-    QDate quarterBoundary(int quarter, bool end, int year) const;
 
     // Read access for tests and tools.
     const QDateTime &today() const { return m_today; }
@@ -142,10 +138,9 @@ private:
     void buildResultsPage();
     void buildExportPage();
     QPushButton *addHelpButton(int page, PageBuilder &builder);
-    DateField addDateField(int index, PageBuilder &builder, QPoint editPos, QPoint buttonPos);
 
-    // Database discipline (storage/DatabaseAccess.cpp): open before the first statement,
-    // report a failure in a critical box. Both return whether the caller may go on.
+    // Database discipline (storage/DatabaseAccess.cpp): each returns whether the caller
+    // may go on, having shown the critical box when not. An UPDATE that changed no row fails.
     bool openDatabase();
     bool okOrReport(const QSqlError &error);
     // After an update that ran: one that changed no row is reported like a failing
@@ -154,25 +149,11 @@ private:
     // Refills a party list from `cap` (type 0 clients, 1 suppliers), leaving no current item.
     void refillPartyList(QComboBox *list, int type);
 
-    // Marks a field wrong (error true) or right and re-applies the window's style sheet
-    // so that the mark shows.
-    void markField(QWidget *field, bool error);
-    // Makes a field's look follow its properties (`error`, read-only) again.
-    void restyle(QWidget *field);
-    // A field check that failed: a warning box titled "Error", then the mark and the focus.
-    void refuseField(QWidget *field, const QString &message);
-    // One field check: a field that passes loses an earlier mark; one that fails is refused.
-    // Returns passes.
-    bool passOrRefuse(QWidget *field, bool passes, const QString &message);
-    // The seven text fields of a party form, in order: the first empty one is marked and
-    // refused ("Este campo es obligatorio."), the filled ones before it unmarked; the
-    // fields after it keep their marking.
-    bool textFieldsFilled(const std::array<QLineEdit *, 7> &fields);
-    // Refuses to store anything while today's date is unknown, and asks the time server
-    // again; true when today is known.
+    // Today's date (dates/): the refusal while it is unknown, which asks again; the request;
+    // the rule of one "Fecha" field.
     bool todayKnownOrWarn();
-    // Sends the time server the request for today, once the socket has its peer.
     void requestTime();
+    void applyDateRule(QDateEdit *field, const QDate &date);
     // Runs change with one connection lifted, so the change reaches no slot through it.
     template <typename Sender, typename Signal, typename Slot, typename Change>
     void changeQuietly(Sender *sender, Signal signal, Slot slot, Change change)
@@ -181,9 +162,6 @@ private:
         change();
         connect(sender, signal, this, slot);
     }
-
-    // The date-field rule for one "Fecha" field (dates/DateFieldRule.cpp).
-    void applyDateRule(QDateEdit *field, const QDate &date);
 
     // Owner registration (parties/Registration.cpp).
     void readOwnerAtStartup();
@@ -194,7 +172,6 @@ private:
     // Clients and suppliers register (parties/PartiesRegister.cpp).
     void lookUpNif(const QString &nif);
     void loadC(unsigned auid);
-    // No type chosen and the seven fields empty.
     void clearPartyForm();
 
     // Both invoice pages (entries/InvoiceSaving.cpp). Each returns whether the operation may
@@ -207,29 +184,23 @@ private:
     bool invoiceNumberIsFree(const InvoiceTable &table, const QString &number);
     std::optional<uint> partyAccount(int type, const QString &name, const QString &notFoundText);
     bool confirmInvoiceSave();
-    bool withholdingModeChosen(
-        const OptionBox &withholding, const OptionBox &rental, const OptionBox &professionals);
     // The look-ups: the stored invoice with this number (none for an empty number).
     std::optional<InvoiceRow> findInvoice(const InvoiceTable &table, const QString &number);
     // Selects the invoice's party in list, or says it was not found.
     void selectInvoiceParty(QComboBox *list, qlonglong account);
     // The message that names the account just chosen in an account list.
     void showChosenAccount(const QComboBox *accounts);
-
-    // Issued invoices (entries/IssuedInvoice*.cpp).
+    // Back to the empty page, after a save and on "Limpiar" (entries/*InvoiceForm.cpp).
     void resetIssuedPage();
-
-    // Received invoices (entries/ReceivedInvoice*.cpp).
     void resetReceivedPage();
 
     // Results (results/QuarterResults.cpp).
     // "Resultado final": the quarter result less the compensation, from the fields' texts.
     void writeFinalResult();
 
-    // Export (results/Export.cpp).
-    // The file's name from the owner's identifier and today, or empty after a box.
+    // Export (results/Export.cpp): the file's name, or empty after a box; the writing,
+    // false after a box.
     QString exportFileName();
-    // Writes the four tables into the file; false after a box.
     bool writeExportFile(const QString &fileName);
 
     void showHelp(const QString &title, const QString &text);

@@ -14,6 +14,7 @@
 #include "BenchSupport.h"
 #include "DataGenerator.h"
 #include "FakeTimeServer.h"
+#include "dates/Quarters.h"
 #include "entries/Amount.h"
 
 #include <QApplication>
@@ -57,8 +58,8 @@ QStringList perRowWrites(const App &app, QSqlDatabase &db, int quarter)
     const ResultsPage &page = app.resultsPage();
     page.supported->setText(QStringLiteral("0"));
     page.charged->setText(QStringLiteral("0"));
-    const QDate first = app.quarterBoundary(quarter, false, 0);
-    const QDate last = app.quarterBoundary(quarter, true, 0);
+    const QDate first = quarterBoundary(quarter, false, 0, app.today().date());
+    const QDate last = quarterBoundary(quarter, true, 0, app.today().date());
     const auto addInto = [&](const char *statement, QLineEdit *field) {
         QSqlQuery query(db);
         query.setForwardOnly(true);

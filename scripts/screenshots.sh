@@ -32,7 +32,7 @@ build=$root/build-screenshots
 
 cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=ON >/dev/null
 cmake --build "$build" -j"$(nproc)" --target brivana_demo
-demo=$build/bench/brivana_demo
+demo=$build/scripts/demo/brivana_demo
 
 scratch=$(mktemp -d /tmp/brivana-screenshots.XXXXXX)
 xvfb_pid=

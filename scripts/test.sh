@@ -1,5 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds Brivana with its tests and runs the whole suite:
+#   0. the format check: every .cpp and .h under app, tests, bench and scripts as
+#      clang-format (.clang-format) writes it; an unformatted file fails the command;
 #   1. a bounded run of the fuzzer of the identifier rule and the amount conversion;
 #   2. the suite on a debug build;
 #   3. the same suite built with AddressSanitizer and UndefinedBehaviorSanitizer.
@@ -8,7 +10,11 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 jobs=$(nproc)
 
-"$root/scripts/setup.sh" clang libclang-rt-14-dev
+"$root/scripts/setup.sh" clang libclang-rt-14-dev clang-format
+
+echo "== Format (clang-format)"
+(cd "$root" && find app tests bench scripts \( -name '*.cpp' -o -name '*.h' \) -print0 |
+    sort -z | xargs -0 clang-format --dry-run --Werror)
 
 echo "== Fuzzer (bounded run)"
 cmake -S "$root/tests/fuzz" -B "$root/build-fuzz" -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo

@@ -1,7 +1,5 @@
 #include "Quarters.h"
 
-#include "App.h"
-
 namespace {
 int quarterOfMonth(int month)
 {
@@ -9,7 +7,7 @@ int quarterOfMonth(int month)
 }
 } // namespace
 
-bool sameQuarter(const QDate& a, const QDate& b)
+bool sameQuarter(const QDate &a, const QDate &b)
 {
     return a.year() == b.year() && quarterOfMonth(a.month()) == quarterOfMonth(b.month());
 }
@@ -20,15 +18,26 @@ QDate monthBoundary(int year, int month, bool end)
     return end ? first.addDays(first.daysInMonth() - 1) : first;
 }
 
-QDate quarterBoundaryOf(const QDate& date, bool end)
+QDate quarterBoundaryOf(const QDate &date, bool end)
 {
     const int firstMonth = (date.month() + 2) / 3 * 3 - 2;
     return monthBoundary(date.year(), end ? firstMonth + 2 : firstMonth, end);
 }
 
-QDate App::quarterBoundary(int quarter, bool end, int year) const
+QDate quarterBoundary(int quarter, bool end, int year, const QDate &today)
 {
     if (year == 0)
-        year = m_today.date().year();
+        year = today.year();
     return monthBoundary(year, end ? 3 * quarter + 3 : 3 * quarter + 1, end);
+}
+
+DateCorrection correctedFieldDate(const QDate &date, const QDate &today)
+{
+    // While today is unknown its date is null, which every real date is after; the
+    // field does not take the null date, so it keeps what it shows.
+    if (date > today)
+        return { DateVerdict::AfterToday, today };
+    if (!sameQuarter(date, today))
+        return { DateVerdict::OtherQuarter, quarterBoundaryOf(today, false) };
+    return {};
 }

@@ -1,6 +1,7 @@
 #include "InvoiceAmounts.h"
 
 #include "entries/Amount.h"
+#include "entries/InvoiceArithmetic.h"
 
 #include <QLineEdit>
 
@@ -9,18 +10,14 @@ float amountOf(const QLineEdit *field)
     return amountFromText(field->text());
 }
 
-double quotaOf(const QLineEdit *amount, const QLineEdit *percentage)
-{
-    return double(amountOf(amount)) * double(amountOf(percentage)) / 100.0;
-}
-
 float sumOfLines(const QLineEdit *line1, const QLineEdit *line2, const QLineEdit *line3)
 {
-    SinglePrecisionSum sum;
-    sum.add(line1);
-    sum.add(line2);
-    sum.add(line3);
-    return sum.value();
+    return sumOfLines(amountOf(line1), amountOf(line2), amountOf(line3));
+}
+
+void writeTotal(QLineEdit *total, const std::vector<float> &lineTerms, const QLineEdit *withholdingQuota)
+{
+    total->setText(displayAmount(invoiceTotal(lineTerms, amountOf(withholdingQuota))));
 }
 
 void hideAndEmpty(QLineEdit *field)

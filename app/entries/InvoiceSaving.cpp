@@ -8,13 +8,14 @@
 #include "storage/PartyStore.h"
 #include "widgets/MessageBoxes.h"
 
+#include "entries/InvoiceArithmetic.h"
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
 
 QString accountNumberOf(const QComboBox *accounts)
 {
-    return accounts->currentText().left(8);
+    return accountNumberOf(accounts->currentText());
 }
 
 void readInvoiceAmounts(InvoiceRow &row, const std::array<LineFields, 3> &lines,
@@ -31,15 +32,6 @@ void readInvoiceAmounts(InvoiceRow &row, const std::array<LineFields, 3> &lines,
     row.withholdingQuota = amountOf(withholding.quota);
     row.total = amountOf(total);
     row.account = accountNumberOf(account);
-}
-
-bool App::withholdingModeChosen(
-    const OptionBox &withholding, const OptionBox &rental, const OptionBox &professionals)
-{
-    if (!withholding.box->isChecked() || rental.box->isChecked() || professionals.box->isChecked())
-        return true;
-    MessageBoxes::warning(this, tr("Error"), QStringLiteral("Debe seleccionar una modalidad de retención."));
-    return false;
 }
 
 bool App::storeInvoice(const InvoiceTable &table, const QString &number, const QString &partyName,

@@ -5,6 +5,7 @@
 
 #include "entries/Amount.h"
 #include "entries/InvoiceAmounts.h"
+#include "entries/InvoiceArithmetic.h"
 
 #include <QLineEdit>
 
@@ -13,21 +14,20 @@ namespace {
 // A quota whose field is hidden is not computed: it reads "0" and adds nothing.
 void writeQuota(QLineEdit *quota, const QLineEdit *amount, const QLineEdit *percentage)
 {
-    quota->setText(quota->isHidden() ? QStringLiteral("0") : displayAmount(quotaOf(amount, percentage)));
+    quota->setText(quota->isHidden() ? QStringLiteral("0")
+                                     : displayAmount(quotaOf(amountOf(amount), amountOf(percentage))));
 }
 
-// The sum over the three lines of base, VAT quota and surcharge quota, in single
-// precision, less the withholding quota; hidden fields count as they stand.
-void writeTotal(const IssuedPage &page)
+// The terms of the total: base, VAT quota and surcharge quota of each line, summed in single
+// precision; hidden fields count as they stand.
+std::vector<float> totalTerms(const IssuedPage &page)
 {
-    SinglePrecisionSum lines;
+    std::vector<float> terms;
     for (const IssuedQuotaLine &line : page.lines) {
-        lines.add(line.base);
-        lines.add(line.quota);
-        lines.add(line.surchargeQuota);
+        for (const QLineEdit *field : { line.base, line.quota, line.surchargeQuota })
+            terms.push_back(amountOf(field));
     }
-    const double total = double(lines.value()) - double(amountOf(page.withholdingLine.quota));
-    page.total->setText(displayAmount(total));
+    return terms;
 }
 
 } // namespace
@@ -39,19 +39,19 @@ void App::IVA0(const QString &)
     // bases and rates, so the texts end as after one pass.
     for (const IssuedQuotaLine &line : m_issued.lines)
         writeQuota(line.quota, line.base, line.rate);
-    writeTotal(m_issued);
+    writeTotal(m_issued.total, totalTerms(m_issued), m_issued.withholdingLine.quota);
 }
 
 void App::calcRE(const QString &)
 {
     for (const IssuedQuotaLine &line : m_issued.lines)
         writeQuota(line.surchargeQuota, line.base, line.surchargeRate);
-    writeTotal(m_issued);
+    writeTotal(m_issued.total, totalTerms(m_issued), m_issued.withholdingLine.quota);
 }
 
 void App::calcRet0(const QString &)
 {
     const WithholdingLine &withholding = m_issued.withholdingLine;
     writeQuota(withholding.quota, withholding.base, withholding.percentage);
-    writeTotal(m_issued);
+    writeTotal(m_issued.total, totalTerms(m_issued), m_issued.withholdingLine.quota);
 }

@@ -7,6 +7,7 @@
 #include "App.h"
 
 #include "entries/InvoiceAmounts.h"
+#include "entries/InvoicePageParts.h"
 #include "widgets/MessageBoxes.h"
 
 #include <QCheckBox>
@@ -223,15 +224,9 @@ void App::resetIssuedPage()
     // The reset is no choice of the user's: it shows no account message.
     changeQuietly(
         form.account, &QComboBox::currentIndexChanged, &App::cc0, [&] { form.account->setCurrentIndex(-1); });
-    form.account->hide();
-
-    const std::array<const OptionBox *, 7> options{ &form.retail, &form.surcharge, &form.reverseCharge,
-        &form.withholding, &form.rental, &form.professionals, &form.cashBasis };
-    for (const OptionBox *option : options) {
-        untick(*option);
-        option->box->hide();
-    }
-    untick(form.fixedAssetSale);
+    for (const OptionBox &option : { form.retail, form.surcharge, form.reverseCharge, form.withholding,
+             form.rental, form.professionals, form.cashBasis, form.fixedAssetSale })
+        untick(option);
 
     form.series->clear();
     form.number->clear();
@@ -246,14 +241,7 @@ void App::resetIssuedPage()
     }
     hideAndEmpty(form.withholdingLine.base);
     hideAndEmpty(form.withholdingLine.percentage);
-
-    for (const OptionBox *option : options)
-        option->label->hide();
-    const WithholdingLine &withholding = form.withholdingLine;
-    for (QLabel *label : { form.baseHeading, form.rateHeading, form.quotaHeading, form.surchargeRateHeading,
-             form.surchargeQuotaHeading, withholding.baseHeading, withholding.percentageHeading,
-             withholding.quotaHeading, form.accountLabel })
-        label->hide();
+    hideWhenEmpty(form);
 
     m_dates[0].edit->setDate(m_today.date());
 }

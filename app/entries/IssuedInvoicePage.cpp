@@ -17,21 +17,17 @@ void App::buildIssuedPage()
     IssuedPage &form = m_issued;
     form.frame = page.page();
 
-    page.label(QStringLiteral("Cliente"), QPoint(24, 32));
-    form.client = page.comboBox(QStringLiteral("issued.client"), QPoint(100, 29), {}, 192);
-    page.label(QStringLiteral("Serie"), QPoint(24, 64));
-    form.series = page.lineEdit(
-        QStringLiteral("issued.series"), QPoint(100, 61), QSize(80, 20), invoiceCodePattern(12));
-    page.label(QStringLiteral("Nº Factura"), QPoint(24, 96));
-    form.number = page.lineEdit(
-        QStringLiteral("issued.number"), QPoint(100, 93), QSize(160, 20), invoiceCodePattern(24));
-    form.search = addInvoiceSearch(page, QStringLiteral("issued"));
-    page.label(QStringLiteral("Fecha"), QPoint(24, 128));
-    addDateField(0, page, QPoint(100, 125), QPoint(188, 124));
-    page.label(QStringLiteral("Tipo de Factura"), QPoint(24, 160));
-    form.type = page.comboBox(QStringLiteral("issued.type"), QPoint(120, 157),
-        { QStringLiteral("Operaciones Interiores"), QStringLiteral("Entregas y servicios intracomunitarios"),
-            QStringLiteral("Exportaciones") });
+    const InvoiceHeader header = addInvoiceHeader(page,
+        { QStringLiteral("Cliente"), QStringLiteral("client"), true,
+            { QStringLiteral("Operaciones Interiores"),
+                QStringLiteral("Entregas y servicios intracomunitarios"),
+                QStringLiteral("Exportaciones") } });
+    form.client = header.party;
+    form.series = header.series;
+    form.number = header.number;
+    form.search = header.search;
+    m_dates[0] = header.date;
+    form.type = header.type;
 
     form.retail = addOptionBox(
         page, QStringLiteral("issued.retail"), QStringLiteral("Comercio minorista"), QPoint(24, 192));
@@ -71,17 +67,15 @@ void App::buildIssuedPage()
     }
     form.withholdingLine = addWithholdingLine(page, QStringLiteral("issued"));
 
-    form.accountLabel = page.label(QStringLiteral("Cuenta contable"), QPoint(324, 192));
-    form.account = page.comboBox(QStringLiteral("issued.account"), QPoint(416, 189),
+    const InvoiceFooter footer = addInvoiceFooter(page,
         { QStringLiteral("70000000    Venta de mercaderías"),
             QStringLiteral("70500000    Prestaciones de servicios"),
             QStringLiteral("75200000    Ingresos por arrendamientos"),
-            QStringLiteral("75900000    Ingresos por servicios diversos") },
-        320);
-
-    page.label(QStringLiteral("TOTAL"), QPoint(324, 424));
-    form.total = page.readOnlyField(QStringLiteral("issued.total"), QPoint(384, 421), QSize(80, 20));
-    form.save = page.button(QStringLiteral("issued.save"), QStringLiteral("Continuar"), QPoint(512, 419));
-    form.clear = page.button(QStringLiteral("issued.clear"), QStringLiteral("Limpiar"), QPoint(612, 419));
+            QStringLiteral("75900000    Ingresos por servicios diversos") });
+    form.accountLabel = footer.accountLabel;
+    form.account = footer.account;
+    form.total = footer.total;
+    form.save = footer.save;
+    form.clear = footer.clear;
     addHelpButton(1, page);
 }

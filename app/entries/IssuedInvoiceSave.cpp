@@ -7,6 +7,8 @@
 #include "storage/InvoiceStore.h"
 #include "widgets/MessageBoxes.h"
 
+#include "entries/InvoiceChecks.h"
+#include "widgets/FieldMarking.h"
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
@@ -46,13 +48,13 @@ void App::Save2()
 {
     const IssuedPage &form = m_issued;
     const QString required = QStringLiteral("Este campo es obligatorio.");
-    if (!passOrRefuse(
-            form.client, form.client->currentIndex() >= 0, QStringLiteral("Debe seleccionar un cliente."))
-        || !passOrRefuse(
-            form.type, form.type->currentIndex() >= 0, QStringLiteral("Debe seleccionar un tipo de factura."))
-        || !passOrRefuse(form.account, form.account->currentIndex() >= 0,
+    if (!passOrRefuse(this, form.client, form.client->currentIndex() >= 0,
+            QStringLiteral("Debe seleccionar un cliente."))
+        || !passOrRefuse(this, form.type, form.type->currentIndex() >= 0,
+            QStringLiteral("Debe seleccionar un tipo de factura."))
+        || !passOrRefuse(this, form.account, form.account->currentIndex() >= 0,
             QStringLiteral("Debe seleccionar una cuenta contable."))
-        || !passOrRefuse(form.number, !form.number->text().isEmpty(), required))
+        || !passOrRefuse(this, form.number, !form.number->text().isEmpty(), required))
         return;
 
     // A shown surcharge rate is required on line 1, and on lines 2 and 3 goes with the base.
@@ -61,10 +63,10 @@ void App::Save2()
         const QString rate = line.surchargeRate->text();
         const bool passes = line.surchargeRate->isHidden()
             || (i == 0 ? !rate.isEmpty() : rate.isEmpty() == line.base->text().isEmpty());
-        if (!passOrRefuse(line.surchargeRate, passes, required))
+        if (!passOrRefuse(this, line.surchargeRate, passes, required))
             return;
     }
-    if (!passOrRefuse(form.lines[0].base, !form.lines[0].base->text().isEmpty(), required))
+    if (!passOrRefuse(this, form.lines[0].base, !form.lines[0].base->text().isEmpty(), required))
         return;
 
     for (const IssuedQuotaLine &line : form.lines) {
@@ -78,10 +80,10 @@ void App::Save2()
 
     const WithholdingLine &withholding = form.withholdingLine;
     for (QLineEdit *field : { withholding.base, withholding.percentage }) {
-        if (!passOrRefuse(field, field->isHidden() || !field->text().isEmpty(), required))
+        if (!passOrRefuse(this, field, field->isHidden() || !field->text().isEmpty(), required))
             return;
     }
-    if (!withholdingModeChosen(form.withholding, form.rental, form.professionals))
+    if (!withholdingModeChosen(this, form.withholding, form.rental, form.professionals))
         return;
 
     const QDate date = m_dates[0].edit->date();

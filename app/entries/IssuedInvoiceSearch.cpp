@@ -6,6 +6,7 @@
 #include "storage/InvoiceStore.h"
 #include "widgets/MessageBoxes.h"
 
+#include "entries/InvoiceArithmetic.h"
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
@@ -76,7 +77,7 @@ void App::SearchNfe()
     form.total->setText(computedAmount(row.total));
 
     for (int i = 0; i < form.account->count(); ++i) {
-        if (form.account->itemText(i).left(8) == row.account) {
+        if (accountNumberOf(form.account->itemText(i)) == row.account) {
             changeQuietly(form.account, &QComboBox::currentIndexChanged, &App::cc0,
                 [&] { form.account->setCurrentIndex(i); });
             break;

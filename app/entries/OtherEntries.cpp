@@ -6,6 +6,8 @@
 #include "storage/OtherEntryStore.h"
 #include "widgets/MessageBoxes.h"
 
+#include "entries/InvoiceSaving.h"
+#include "widgets/FieldMarking.h"
 #include <QComboBox>
 #include <QDateEdit>
 #include <QLineEdit>
@@ -33,7 +35,7 @@ void App::Save4()
         return;
 
     QDateEdit *date = m_dates[2].edit;
-    const OtherEntryRow entry{ date->date(), amountFromText(amount->text()), account->currentText().left(8) };
+    const OtherEntryRow entry{ date->date(), amountFromText(amount->text()), accountNumberOf(account) };
     if (!okOrReport(insertOtherEntry(m_db, entry)))
         return;
 

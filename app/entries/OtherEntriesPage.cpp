@@ -17,7 +17,7 @@ void App::buildOtherEntriesPage()
     form.frame = page.page();
 
     page.label(QStringLiteral("Fecha"), QPoint(24, 32));
-    addDateField(2, page, QPoint(100, 29), QPoint(188, 28));
+    m_dates[2] = addDateField(page, QPoint(100, 29), QPoint(188, 28));
     page.label(QStringLiteral("Importe"), QPoint(24, 64));
     form.amount
         = page.lineEdit(QStringLiteral("other.amount"), QPoint(100, 61), QSize(80, 20), amountPattern);

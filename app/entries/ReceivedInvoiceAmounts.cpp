@@ -6,6 +6,7 @@
 
 #include "entries/Amount.h"
 #include "entries/InvoiceAmounts.h"
+#include "entries/InvoiceArithmetic.h"
 
 #include <QLineEdit>
 
@@ -18,22 +19,20 @@ void writeLineQuota(QLineEdit *quota, const ReceivedQuotaLine &line)
     if (quota->isHidden())
         quota->clear();
     else
-        quota->setText(displayAmount(quotaOf(line.base, line.rate)));
+        quota->setText(displayAmount(quotaOf(amountOf(line.base), amountOf(line.rate))));
 }
 
-// The lines' bases, quotas and fourth fields, less their fifth fields, in single
-// precision; then the withholding quota comes off in double precision.
-void writeTotal(const ReceivedPage &page)
+// The terms of the total: the lines' bases, quotas and fourth fields, less their fifth
+// fields, summed in single precision.
+std::vector<float> totalTerms(const ReceivedPage &page)
 {
-    SinglePrecisionSum sum;
+    std::vector<float> terms;
     for (const ReceivedQuotaLine &line : page.lines) {
-        sum.add(line.base);
-        sum.add(line.quota);
-        sum.add(line.fourth);
-        sum.subtract(line.fifth);
+        for (const QLineEdit *field : { line.base, line.quota, line.fourth })
+            terms.push_back(amountOf(field));
+        terms.push_back(-amountOf(line.fifth));
     }
-    const double total = double(sum.value()) - double(amountOf(page.withholdingLine.quota));
-    page.total->setText(displayAmount(total));
+    return terms;
 }
 
 } // namespace
@@ -48,7 +47,7 @@ void App::IVA1(const QString &)
         writeLineQuota(line.fourth, line);
     for (const ReceivedQuotaLine &line : m_received.lines)
         writeLineQuota(line.fifth, line);
-    writeTotal(m_received);
+    writeTotal(m_received.total, totalTerms(m_received), m_received.withholdingLine.quota);
 }
 
 void App::calcRet1(const QString &)
@@ -57,6 +56,7 @@ void App::calcRet1(const QString &)
     if (withholding.quota->isHidden())
         withholding.quota->setText(QStringLiteral("0"));
     else
-        withholding.quota->setText(displayAmount(quotaOf(withholding.base, withholding.percentage)));
-    writeTotal(m_received);
+        withholding.quota->setText(
+            displayAmount(quotaOf(amountOf(withholding.base), amountOf(withholding.percentage))));
+    writeTotal(m_received.total, totalTerms(m_received), m_received.withholdingLine.quota);
 }

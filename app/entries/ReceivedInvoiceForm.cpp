@@ -4,6 +4,7 @@
 #include "App.h"
 
 #include "entries/InvoiceAmounts.h"
+#include "entries/InvoicePageParts.h"
 #include "entries/ReceivedAccounts.h"
 #include "widgets/MessageBoxes.h"
 
@@ -222,30 +223,18 @@ void App::Clear3()
 void App::resetReceivedPage()
 {
     ReceivedPage &form = m_received;
-    // No type shows "Inversiones" and the account selector again; the steps below hide them.
     form.supplier->setCurrentIndex(-1);
     form.type->setCurrentIndex(-1);
     changeQuietly(
         form.account, &QComboBox::currentIndexChanged, &App::cc1, [&] { form.account->setCurrentIndex(-1); });
-    form.account->hide();
-
     // Unticking runs each box's slot: "Inversiones" brings the purchase accounts back and
     // "Retención" empties the withholding line.
-    const std::initializer_list<OptionBox> options{ form.investments, form.retail, form.reverseCharge,
-        form.cashBasis, form.withholding, form.rental, form.professionals };
-    for (const OptionBox &option : options) {
-        option.box->hide();
+    for (const OptionBox &option : { form.investments, form.retail, form.reverseCharge, form.cashBasis,
+             form.withholding, form.rental, form.professionals })
         option.box->setChecked(false);
-    }
-    for (const OptionBox &option : options)
-        option.label->hide();
-    const WithholdingLine &withholding = form.withholdingLine;
-    for (QLabel *label : { form.baseHeading, form.rateHeading, form.quotaHeading, form.blankHeading1,
-             form.blankHeading2, withholding.baseHeading, withholding.percentageHeading,
-             withholding.quotaHeading, form.accountLabel })
-        label->hide();
 
     form.number->clear();
+    const WithholdingLine &withholding = form.withholdingLine;
     hideAndEmpty(withholding.base);
     hideAndEmpty(withholding.percentage);
     hideAndEmpty(withholding.quota);
@@ -253,6 +242,8 @@ void App::resetReceivedPage()
         for (QLineEdit *field : { line.base, line.rate, line.quota, line.fourth, line.fifth })
             hideAndEmpty(field);
     }
+    // No type shows "Inversiones" and the account list again; this hides them.
+    hideWhenEmpty(form);
 
     m_dates[1].edit->setDate(m_today.date());
     form.supplier->setFocus();

@@ -18,18 +18,15 @@ void App::buildReceivedPage()
     ReceivedPage &form = m_received;
     form.frame = page.page();
 
-    page.label(QStringLiteral("Proveedor"), QPoint(24, 32));
-    form.supplier = page.comboBox(QStringLiteral("received.supplier"), QPoint(100, 29), {}, 192);
-    page.label(QStringLiteral("Nº Factura"), QPoint(24, 96));
-    form.number = page.lineEdit(
-        QStringLiteral("received.number"), QPoint(100, 93), QSize(160, 20), invoiceCodePattern(24));
-    form.search = addInvoiceSearch(page, QStringLiteral("received"));
-    page.label(QStringLiteral("Fecha"), QPoint(24, 128));
-    addDateField(1, page, QPoint(100, 125), QPoint(188, 124));
-    page.label(QStringLiteral("Tipo de Factura"), QPoint(24, 160));
-    form.type = page.comboBox(QStringLiteral("received.type"), QPoint(120, 157),
-        { QStringLiteral("Operaciones Interiores"), QStringLiteral("Adquisiciones intracomunitarias"),
-            QStringLiteral("Importaciones") });
+    const InvoiceHeader header = addInvoiceHeader(page,
+        { QStringLiteral("Proveedor"), QStringLiteral("supplier"), false,
+            { QStringLiteral("Operaciones Interiores"), QStringLiteral("Adquisiciones intracomunitarias"),
+                QStringLiteral("Importaciones") } });
+    form.supplier = header.party;
+    form.number = header.number;
+    form.search = header.search;
+    m_dates[1] = header.date;
+    form.type = header.type;
 
     form.investments = addOptionBox(
         page, QStringLiteral("received.investments"), QStringLiteral("Inversiones"), QPoint(24, 192));
@@ -65,13 +62,11 @@ void App::buildReceivedPage()
     }
     form.withholdingLine = addWithholdingLine(page, QStringLiteral("received"));
 
-    form.accountLabel = page.label(QStringLiteral("Cuenta contable"), QPoint(324, 192));
-    form.account
-        = page.comboBox(QStringLiteral("received.account"), QPoint(416, 189), purchaseAccounts(), 320);
-
-    page.label(QStringLiteral("TOTAL"), QPoint(324, 424));
-    form.total = page.readOnlyField(QStringLiteral("received.total"), QPoint(384, 421), QSize(80, 20));
-    form.save = page.button(QStringLiteral("received.save"), QStringLiteral("Continuar"), QPoint(512, 419));
-    form.clear = page.button(QStringLiteral("received.clear"), QStringLiteral("Limpiar"), QPoint(612, 419));
+    const InvoiceFooter footer = addInvoiceFooter(page, purchaseAccounts());
+    form.accountLabel = footer.accountLabel;
+    form.account = footer.account;
+    form.total = footer.total;
+    form.save = footer.save;
+    form.clear = footer.clear;
     addHelpButton(2, page);
 }

@@ -7,6 +7,8 @@
 #include "storage/InvoiceStore.h"
 #include "widgets/MessageBoxes.h"
 
+#include "entries/InvoiceChecks.h"
+#include "widgets/FieldMarking.h"
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
@@ -45,23 +47,23 @@ InvoiceRow invoiceOf(const ReceivedPage &form, const QDate &date, uint supplier)
 void App::Save3()
 {
     const ReceivedPage &form = m_received;
-    if (!passOrRefuse(form.supplier, form.supplier->currentIndex() >= 0,
+    if (!passOrRefuse(this, form.supplier, form.supplier->currentIndex() >= 0,
             QStringLiteral("Debe seleccionar un proveedor."))
-        || !passOrRefuse(
-            form.type, form.type->currentIndex() >= 0, QStringLiteral("Debe seleccionar un tipo de factura."))
-        || !passOrRefuse(form.account, form.account->currentIndex() >= 0,
+        || !passOrRefuse(this, form.type, form.type->currentIndex() >= 0,
+            QStringLiteral("Debe seleccionar un tipo de factura."))
+        || !passOrRefuse(this, form.account, form.account->currentIndex() >= 0,
             QStringLiteral("Debe seleccionar una cuenta contable.")))
         return;
 
     // Here the text has no full stop; for the base of line 1 it has one.
     const WithholdingLine &withholding = form.withholdingLine;
     for (QLineEdit *field : { form.number, withholding.base, withholding.percentage, withholding.quota }) {
-        if (!passOrRefuse(field, field->isHidden() || !field->text().isEmpty(),
+        if (!passOrRefuse(this, field, field->isHidden() || !field->text().isEmpty(),
                 QStringLiteral("Este campo es obligatorio")))
             return;
     }
     // Required even when hidden: no mode hides it.
-    if (!passOrRefuse(form.lines[0].base, !form.lines[0].base->text().isEmpty(),
+    if (!passOrRefuse(this, form.lines[0].base, !form.lines[0].base->text().isEmpty(),
             QStringLiteral("Este campo es obligatorio.")))
         return;
 
@@ -71,7 +73,7 @@ void App::Save3()
             return;
         }
     }
-    if (!withholdingModeChosen(form.withholding, form.rental, form.professionals))
+    if (!withholdingModeChosen(this, form.withholding, form.rental, form.professionals))
         return;
 
     const QDate date = m_dates[1].edit->date();

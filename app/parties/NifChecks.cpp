@@ -4,6 +4,7 @@
 #include "App.h"
 
 #include "parties/Nif.h"
+#include "widgets/FieldMarking.h"
 #include "widgets/MessageBoxes.h"
 
 #include <QLineEdit>
@@ -22,7 +23,7 @@ void App::CheckNif0(const QString &text)
     if (m_editMode)
         return;
     if (!validNif(field->text())) {
-        markField(field, true);
+        ::markField(field, true);
         return;
     }
     if (field->text() == m_ownerNif) {
@@ -31,7 +32,7 @@ void App::CheckNif0(const QString &text)
         field->clear();
         return;
     }
-    markField(field, false);
+    ::markField(field, false);
     lookUpNif(field->text());
 }
 
@@ -42,5 +43,5 @@ void App::CheckNif1(const QString &text)
     field->setText(text.toUpper());
     if (text.size() <= 8)
         return;
-    markField(field, !validNif(field->text()));
+    ::markField(field, !validNif(field->text()));
 }

@@ -6,6 +6,7 @@
 #include "storage/PartyStore.h"
 #include "widgets/MessageBoxes.h"
 
+#include "widgets/FieldMarking.h"
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
@@ -104,10 +105,10 @@ void App::Save1()
     markField(form.type, false);
     const QString nif = form.nif->text();
     if (nif.size() != 9 || !validNif(nif)) {
-        refuseField(form.nif, QStringLiteral("NiF/CiF no válido."));
+        refuseField(this, form.nif, QStringLiteral("NiF/CiF no válido."));
         return;
     }
-    if (!textFieldsFilled(form.textFields()))
+    if (!textFieldsFilled(this, form.textFields()))
         return;
 
     if (!openDatabase())

@@ -6,6 +6,7 @@
 #include "storage/OwnerStore.h"
 #include "widgets/MessageBoxes.h"
 
+#include "widgets/FieldMarking.h"
 #include <QComboBox>
 #include <QFrame>
 #include <QLineEdit>
@@ -56,10 +57,10 @@ void App::reg()
     RegistrationPage &form = m_registration;
     const QString nif = form.nif->text();
     if (nif.size() != 9 || !validNif(nif)) {
-        refuseField(form.nif, QStringLiteral("NiF/CiF no válido."));
+        refuseField(this, form.nif, QStringLiteral("NiF/CiF no válido."));
         return;
     }
-    if (!textFieldsFilled(form.textFields()))
+    if (!textFieldsFilled(this, form.textFields()))
         return;
     if (form.technician->currentIndex() == -1) {
         MessageBoxes::warning(this, tr("Error"), QStringLiteral("Este campo es obligatorio."));

@@ -8,6 +8,7 @@
 #include "storage/InvoiceStore.h"
 #include "widgets/PieChart.h"
 
+#include "dates/Quarters.h"
 #include <QComboBox>
 #include <QDate>
 #include <QLineEdit>
@@ -26,8 +27,8 @@ void App::tri(int quarter)
     RunningSum supported;
     RunningSum charged;
     if (openDatabase()) {
-        const QDate first = quarterBoundary(quarter, false, 0);
-        const QDate last = quarterBoundary(quarter, true, 0);
+        const QDate first = quarterBoundary(quarter, false, 0, m_today.date());
+        const QDate last = quarterBoundary(quarter, true, 0, m_today.date());
         const auto quarterHolds = [&](const QDate &date) { return inQuarter(date, first, last); };
         const StoreResult<QList<DatedAmount>> issued = datedTotals(m_db, issuedInvoices());
         if (okOrReport(issued.error)) {

@@ -1,19 +1,17 @@
-// Field marking: a field that fails a check shows red until it passes again.
-
-#include "App.h"
+#include "FieldMarking.h"
 
 #include "widgets/MessageBoxes.h"
 
 #include <QLineEdit>
 #include <QStyle>
 
-void App::markField(QWidget *field, bool error)
+void markField(QWidget *field, bool error)
 {
     field->setProperty("error", error);
     restyle(field);
 }
 
-void App::restyle(QWidget *field)
+void restyle(QWidget *field)
 {
     // Polishing the one field again makes the window's style sheet re-read its properties;
     // setting the whole sheet again would re-style every widget, thousands of list items
@@ -23,19 +21,20 @@ void App::restyle(QWidget *field)
     field->update();
 }
 
-void App::refuseField(QWidget *field, const QString &message)
+void refuseField(QWidget *parent, QWidget *field, const QString &message)
 {
-    MessageBoxes::warning(this, tr("Error"), message);
+    MessageBoxes::warning(parent, QStringLiteral("Error"), message);
     markField(field, true);
     field->setFocus();
 }
 
-bool App::textFieldsFilled(const std::array<QLineEdit *, 7> &fields)
+bool textFieldsFilled(QWidget *parent, const std::array<QLineEdit *, 7> &fields)
 {
     for (QLineEdit *field : fields) {
         if (field->text().isEmpty()) {
             markField(field, true);
-            MessageBoxes::warning(this, tr("Error"), QStringLiteral("Este campo es obligatorio."));
+            MessageBoxes::warning(
+                parent, QStringLiteral("Error"), QStringLiteral("Este campo es obligatorio."));
             return false;
         }
         markField(field, false);
@@ -43,11 +42,11 @@ bool App::textFieldsFilled(const std::array<QLineEdit *, 7> &fields)
     return true;
 }
 
-bool App::passOrRefuse(QWidget *field, bool passes, const QString &message)
+bool passOrRefuse(QWidget *parent, QWidget *field, bool passes, const QString &message)
 {
     if (passes)
         markField(field, false);
     else
-        refuseField(field, message);
+        refuseField(parent, field, message);
     return passes;
 }
