@@ -35,8 +35,8 @@ struct Form : PageFixture {
     }
 
     // Runs steps: those of perform(), ">Sí" queues an answer, "sql:UPDATE_cap…" runs a
-    // statement ("_" for blanks), "find=F-1" looks a number up. Returns the boxes seen, each
-    // by the last two words of its text ("es_obligatorio."), an account chosen by its number.
+    // statement ("_" for blanks), "~name=text" only types, "find=F-1" looks a number up. Returns the boxes
+    // seen, each by the last two words of its text ("es_obligatorio."), an account chosen by its number.
     QString act(const QString &steps)
     {
         for (const QString &step : words(steps)) {
@@ -44,6 +44,8 @@ struct Form : PageFixture {
                 responder.answer(step.mid(1));
             else if (step.startsWith("sql:"))
                 execStatement(QString(step.mid(4)).replace('_', ' '));
+            else if (step.startsWith('~')) // typed into an empty field, which may refuse it
+                typeText(widget(step.mid(1).section('=', 0, 0)), step.section('=', 1));
             else if (step.startsWith("find=")) {
                 perform({ "searchNumber=" + step.mid(5) });
                 QTest::keyClick(widget("searchNumber"), Qt::Key_Return);
