@@ -8,6 +8,9 @@
 #include <QDateEdit>
 #include <QLabel>
 #include <QRegularExpression>
+#include <QSqlQuery>
+
+#include <utility>
 
 inline QStringList sorted(const QString &items)
 {
@@ -19,10 +22,22 @@ inline QStringList sorted(const QString &items)
 struct Form : PageFixture {
     QWidget *frame = nullptr;
     QStringList atStart; // what the page showed when it opened
+    // While each box waits, another program can take the whole file (the window holds no
+    // statement open); a box during which it cannot is reported as "held".
+    bool probing = true, held = false;
 
     // Opens tab (the registration form: -1) with today known, or never known when invalid.
     bool open(int tab, const QDate &today = QDate(2016, 5, 15))
     {
+        responder.whileOpen([this](const BoxResponder::Box &) {
+            QSqlDatabase db = QSqlDatabase::contains("probe") ? QSqlDatabase::database("probe", false)
+                                                              : QSqlDatabase::addDatabase("QSQLITE", "probe");
+            db.setDatabaseName("data.db");
+            db.setConnectOptions("QSQLITE_BUSY_TIMEOUT=0");
+            QSqlQuery probe(QSqlDatabase::database("probe"));
+            held |= probing && !(probe.exec("BEGIN EXCLUSIVE") && probe.exec("ROLLBACK"));
+            db.close();
+        });
         if (!start(tab, today))
             return false;
         frame = tab < 0 ? app->registrationPage().frame : app->tabs()->widget(tab);
@@ -58,6 +73,8 @@ struct Form : PageFixture {
             seen << (line.contains("Ha seleccionado") ? "account:" + line.section("\n\n", 1, 1).left(8)
                                                       : last.mid(last.size() - 2).join('_'));
         }
+        if (std::exchange(held, false))
+            seen << "held";
         return seen.join(' ');
     }
     // Runs lines of "steps#boxes#check": the check's items must be in the snapshot, and its
