@@ -1,7 +1,7 @@
 #pragma once
 
-// One page of the window driven as a person would, for the form tests: widgets by their
-// names on the page, steps typed and clicked, the boxes by short names, what the page shows.
+// One page of the window driven as a person would: widgets by their names on the page,
+// steps typed and clicked, the boxes by short names, what the page shows as one list.
 
 #include "PageDriving.h"
 
@@ -12,21 +12,18 @@
 
 #include <utility>
 
-inline QStringList sorted(const QString &items)
+inline QStringList sorted(QStringList items)
 {
-    QStringList list = words(items);
-    list.sort();
-    return list;
+    items.sort();
+    return items;
 }
 
 struct Form : PageFixture {
     QWidget *frame = nullptr;
-    QStringList atStart; // what the page showed when it opened
-    // While each box waits, another program can take the whole file (the window holds no
-    // statement open); a box during which it cannot is reported as "held".
-    bool probing = true, held = false;
+    QStringList atStart;
+    bool probing = true, held = false; // a box during which another program cannot take the file
 
-    // Opens tab (the registration form: -1) with today known, or never known when invalid.
+    // The page of tab (the registration form: -1), today known unless invalid.
     bool open(int tab, const QDate &today = QDate(2016, 5, 15))
     {
         responder.whileOpen([this](const BoxResponder::Box &) {
@@ -41,17 +38,15 @@ struct Form : PageFixture {
         if (!start(tab, today))
             return false;
         frame = tab < 0 ? app->registrationPage().frame : app->tabs()->widget(tab);
-        for (QWidget *widget : frame->findChildren<QWidget *>()) {
-            if (widget->objectName().startsWith(frame->objectName() + '.'))
-                names.insert(widget->objectName().section('.', 1), widget);
-        }
-        atStart = seen();
-        return true;
+        for (QWidget *widget : frame->findChildren<QWidget *>())
+            names.insert(widget->objectName().section('.', 1), widget);
+        names.remove(QString());
+        return !(atStart = seen()).isEmpty();
     }
 
-    // Runs steps: those of perform(), ">Sí" queues an answer, "sql:UPDATE_cap…" runs a
-    // statement ("_" for blanks), "~name=text" only types, "find=F-1" looks a number up. Returns the boxes
-    // seen, each by the last two words of its text ("es_obligatorio."), an account chosen by its number.
+    // Steps of perform(); ">Sí" queues an answer, "sql:DELETE_FROM_cap" runs a statement,
+    // "~name=text" types what the field may refuse, "find=F-1" looks a number up. Returns the boxes, each by
+    // the last two words of its text ("es_obligatorio."), an account chosen by its number.
     QString act(const QString &steps)
     {
         for (const QString &step : words(steps)) {
@@ -59,13 +54,13 @@ struct Form : PageFixture {
                 responder.answer(step.mid(1));
             else if (step.startsWith("sql:"))
                 execStatement(QString(step.mid(4)).replace('_', ' '));
-            else if (step.startsWith('~')) // typed into an empty field, which may refuse it
-                typeText(widget(step.mid(1).section('=', 0, 0)), step.section('=', 1));
-            else if (step.startsWith("find=")) {
-                perform({ "searchNumber=" + step.mid(5) });
-                QTest::keyClick(widget("searchNumber"), Qt::Key_Return);
-            } else
+            else if (step.startsWith('~') || step.startsWith("find="))
+                replaceText(widget(step.section('=', 0, 0).mid(1).replace("ind", "searchNumber")),
+                    step.section('=', 1));
+            else
                 perform({ step });
+            if (step.startsWith("find="))
+                QTest::keyClick(widget("searchNumber"), Qt::Key_Return);
         }
         QStringList seen;
         for (const QString &line : takeBoxes()) {
@@ -73,87 +68,75 @@ struct Form : PageFixture {
             seen << (line.contains("Ha seleccionado") ? "account:" + line.section("\n\n", 1, 1).left(8)
                                                       : last.mid(last.size() - 2).join('_'));
         }
-        if (std::exchange(held, false))
-            seen << "held";
-        return seen.join(' ');
+        return (seen << (std::exchange(held, false) ? "held" : "")).join(' ').trimmed();
     }
-    // Runs lines of "steps#boxes#check": the check's items must be in the snapshot, and its
-    // "!" items (marked fields) are all the snapshot has.
+    // Lines of "steps#boxes#check": the check's items are in the snapshot, and its "!" items
+    // (fields marked wrong) are all the snapshot has.
     void run(const QStringList &script)
     {
         for (const QString &line : script) {
             QCOMPARE(act(line.section('#', 0, 0)), line.section('#', 1, 1));
-            const QStringList check = sorted(line.section('#', 2)), now = snapshot();
-            const QRegularExpression marks("^!");
+            const QStringList check = words(line.section('#', 2)), now = snapshot();
             if (!check.isEmpty())
-                QCOMPARE(now.filter(marks), check.filter(marks));
+                QCOMPARE(
+                    now.filter(QRegularExpression("^!")), sorted(check.filter(QRegularExpression("^!"))));
             for (const QString &item : check)
                 QVERIFY2(now.contains(item), qPrintable(item + " not in " + now.join(' ')));
         }
     }
 
-    // The widgets shown: labels by their text without blanks, an option by its box's name
-    // (its label only when that differs), the quota lines' fields by column ("rate:123").
+    // Shown: labels by their text without blanks, an option by its box (its label only when
+    // that differs), the quota lines' fields by column ("rate:123"), other widgets by name.
     QStringList seen() const
     {
         QStringList items;
         QMap<QString, QString> columns;
-        for (QWidget *widget : frame->findChildren<QWidget *>()) {
-            const QString name = names.key(widget);
-            auto *label = qobject_cast<QLabel *>(widget);
+        for (auto it = names.cbegin(); it != names.cend(); ++it) {
+            const QString name = it.key(), text = it.value()->property("text").toString().remove(' ');
             const auto line = QRegularExpression("^line(\\d)\\.(\\w+)$").match(name);
-            if (name.endsWith(".label") && widget->isHidden() != names.value(name.chopped(6))->isHidden())
+            if (name.endsWith(".label") && it.value()->isHidden() != widget(name.chopped(6))->isHidden())
                 items << name;
-            if (widget->isHidden() || name.endsWith(".label")
+            if (it.value()->isHidden() || name.endsWith(".label")
                 || (name.startsWith("search") && name != "search"))
                 continue;
-            if (label && widget->parentWidget() == frame && !label->text().isEmpty())
-                items << label->text().remove(' ');
-            else if (line.hasMatch())
+            if (line.hasMatch())
                 columns[line.captured(2)] += line.captured(1);
-            else if (!name.isEmpty() && !label)
-                items << name;
+            else
+                items << (qobject_cast<QLabel *>(it.value()) ? text : name);
         }
+        for (QLabel *label : frame->findChildren<QLabel *>(QString(), Qt::FindDirectChildrenOnly))
+            items << (label->objectName().isEmpty() && !label->isHidden() ? label->text().remove(' ') : "");
+        items.removeAll(QString());
         for (auto it = columns.cbegin(); it != columns.cend(); ++it)
             items << it.key() + ':' + it.value();
         return items;
     }
     // What the page shows beyond its start ("-name": no longer), "+box" for each ticked box,
-    // shown or not, and "!name" for each field marked wrong; sorted.
+    // shown or not, "!name" for each field marked wrong; sorted.
     QStringList state() const
     {
         const QStringList now = seen();
-        QStringList diff;
-        for (const QString &item : now)
-            diff << (atStart.contains(item) ? QString() : item);
-        for (const QString &item : atStart)
-            diff << (now.contains(item) ? QString() : '-' + item);
-        for (const QString &box : ticked())
-            diff << '+' + box;
-        for (const QString &name : markedNames())
-            diff << '!' + name;
+        QStringList diff = ticked().replaceInStrings(QRegularExpression("^"), "+")
+            + markedNames().replaceInStrings(QRegularExpression("^"), "!");
+        for (const QString &item : now + atStart)
+            diff << (now.contains(item) == atStart.contains(item) ? ""
+                    : now.contains(item)                          ? item
+                                                                  : '-' + item);
         diff.removeAll(QString());
-        diff.sort();
-        return diff;
+        return sorted(diff);
     }
-    // The state, what each shown field holds, and "@name" of the field with the focus.
+    // The state, what each shown field holds, "@name" of the field with the focus.
     QStringList snapshot() const
     {
-        QStringList items = state();
+        QStringList items = state() << '@' + names.key(app->focusWidget());
         for (auto it = names.cbegin(); it != names.cend(); ++it) {
-            if (it.value()->isHidden() || it.key().startsWith("search"))
-                continue;
-            if (auto *field = qobject_cast<QLineEdit *>(it.value()))
-                items << it.key() + '=' + field->text();
-            else if (auto *list = qobject_cast<QComboBox *>(it.value()))
-                items << it.key() + '=' + QString::number(list->currentIndex());
-            else if (auto *date = qobject_cast<QDateEdit *>(it.value()))
-                items << it.key() + '=' + date->date().toString("dd/MM/yyyy");
+            const char *property = qobject_cast<QLineEdit *>(it.value()) ? "text" : "currentIndex";
+            const QVariant value
+                = it.value()->property(qobject_cast<QDateEdit *>(it.value()) ? "date" : property);
+            if (!it.value()->isHidden() && !it.key().startsWith("search") && value.isValid())
+                items << it.key() + '=' + value.toString();
         }
-        if (names.key(app->focusWidget()) != QString())
-            items << '@' + names.key(app->focusWidget());
-        items.sort();
-        return items;
+        return sorted(items);
     }
 };
 
@@ -161,12 +144,10 @@ struct Form : PageFixture {
 inline QString storedRows(const QString &table)
 {
     QStringList rows;
-    for (const QVariantList &row : queryRows("SELECT * FROM " + table)) {
-        QStringList values;
-        for (const QVariant &value : row)
-            values << (value.typeId() == QMetaType::QString ? '\'' + value.toString() + '\''
-                                                            : value.toString());
-        rows << values.join(' ');
+    for (QVariantList row : queryRows("SELECT * FROM " + table)) {
+        for (QVariant &value : row)
+            value = value.typeId() == QMetaType::QString ? '\'' + value.toString() + '\'' : value.toString();
+        rows << QVariant(row).toStringList().join(' ');
     }
     return rows.join('\n');
 }

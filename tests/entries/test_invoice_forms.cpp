@@ -1,13 +1,115 @@
-// The two invoice pages and "Otros Gastos e Ingresos" through the window: what each choice
-// shows, hides and unticks, the live amounts, the checks and boxes of a save in their order,
-// the stored row, the reset, "Limpiar" and the look-up by number.
+// The invoice pages and "Otros Gastos e Ingresos" through the window.
 
 #include "FormDriving.h"
 
 namespace {
 
-// Issued invoices (tab 1) go to clients, received ones (tab 2) come from suppliers; a
-// supplier is named like the first client.
+const QString full = "Baseimponible %IVA CuotaIVA base:123 rate:123 quota:123 Cuentacontable account ";
+const QString noQuota = "Baseimponible %IVA base:123 rate:123 Cuentacontable account ";
+const QString totalOnly = "Totalfactura base:1 Cuentacontable account ";
+const QString withholding = "BaseRetIRPF Retención(%) CuotaRet. withholding.base withholding.percentage "
+                            "withholding.quota rental professionals +withholding ";
+const QString issued = "retail surcharge reverseCharge cashBasis withholding ";
+const QString received = "investments retail reverseCharge cashBasis withholding ";
+
+// Steps after "type=0" on a page, then what it shows, "name=text" for a field, "#box" for each box.
+const struct Choice {
+    const char *name;
+    int tab;
+    const char *steps;
+    QString shown;
+} choices[] = {
+    { "issued interior", 1,
+        "retail cashBasis fixedAssetSale account=1 line1.base=100 line1.rate=21 line2.base=50",
+        issued + full + "+cashBasis +fixedAssetSale total=171 #111_222 #111_222 #account:70500000" },
+    { "issued retail", 1,
+        "line1.base=100 line1.rate=21 line2.base=50 surcharge line1.surchargeRate=5.2 withholding "
+        "rental retail",
+        issued + totalOnly + "+retail line1.rate= line2.base= line1.surchargeQuota= total=100" },
+    { "issued reverse charge", 1,
+        "retail reverseCharge withholding professionals line1.base=500 "
+        "withholding.base=500 withholding.percentage=15",
+        issued + totalOnly + withholding + "+reverseCharge +professionals total=425" },
+    { "issued surcharge", 1, "reverseCharge surcharge line1.base=100 line1.rate=21 line1.surchargeRate=5.2",
+        issued + full
+            + "+surcharge Rec.Equiv.(%) CuotaR.E. surchargeRate:123 surchargeQuota:123 total=126.2" },
+    { "issued withholding", 1,
+        "line1.base=1000 line1.rate=21 withholding rental professionals rental "
+        "withholding.percentage=15 withholding.base=1000",
+        issued + full + withholding + "+rental withholding.quota=150 total=1060" },
+    { "issued exports", 1,
+        "line1.base=1000 withholding rental withholding.base=1000 withholding.percentage=15 type=2",
+        totalOnly + "withholding.base= withholding.quota= total=1000" },
+    { "received interior", 2, "cashBasis line1.base=100 line1.rate=21",
+        received + full + "+cashBasis line1.fourth= total=121 #111_222" },
+    { "received intra-community", 2,
+        "line1.base=100 line1.rate=21 line2.base=200 investments type=1 account=5",
+        "investments +investments line1.quota= total=300 #account:21700000 " + noQuota },
+    { "received retail", 2,
+        "withholding reverseCharge withholding.base=1000 withholding.percentage=15 rental retail",
+        received + totalOnly + "+retail withholding.base= withholding.quota=" },
+    { "received withholding", 2,
+        "retail withholding rental professionals rental line1.base=1000 line1.rate=21 "
+        "withholding.base=1000 withholding.percentage=15",
+        received + full + withholding + "+rental total=1060" },
+    { "received reverse charge", 2,
+        "withholding reverseCharge line1.base=1000 line1.rate=21 professionals "
+        "withholding.percentage=15 withholding.base=1000",
+        received + noQuota + withholding + "+reverseCharge +professionals line1.quota= total=850" },
+};
+
+// Attempts to save as Form::run() reads them, the last one storing; then the stored row, the
+// page after the save, the number refused again, and what the look-up shows (empty: as typed).
+const QStringList confirmations{ "sql:UPDATE_cap_SET_type=type-2 >Rectificar save#su_factura.#",
+    ">Continuar >Rectificar save#su_factura. de_continuar.#",
+    ">Continuar >Guardar save#su_factura. de_continuar. Datos_guardados#" };
+const struct Save {
+    const char *name;
+    int tab;
+    QStringList script;
+    QString row, reset, again, found;
+} saves[] = {
+    { "issued", 1,
+        QStringList{ "save#un_cliente.#!client @client", "client=1 save#de_factura.#!type @type",
+            "type=0 save#cuenta_contable.#!account @account",
+            "account=2 surcharge save#account:75200000 es_obligatorio.#!number @number",
+            "series=A number=F-1 save#es_obligatorio.#!line1.surchargeRate @line1.surchargeRate",
+            "line1.surchargeRate=5.2 save#es_obligatorio.#!line1.base @line1.base",
+            "line1.base=100 fixedAssetSale save#111_222 valores_introducidos.#number=F-1",
+            "line1.rate=21 line2.base=50 cashBasis save#111_222 es_obligatorio.#!line2.surchargeRate",
+            "line2.surchargeRate=1.4 save#valores_introducidos.#number=F-1",
+            "line2.rate=10 line3.base=20 line3.rate=4 withholding save#es_obligatorio.#!withholding.base",
+            "withholding.base=150 save#es_obligatorio.#!withholding.percentage @withholding.percentage",
+            "withholding.percentage=15 save#de_retención.#number=F-1",
+            "rental sql:UPDATE_cap_SET_type=type+2 save#el_cliente.#" }
+            + confirmations,
+        "1 43000002 'A' 'F-1' '10/05/2016' 0 0 0 0 1 1 1 0 1 100 21 21 0 0 50 10 5 0 0 20 4 0.8 0 0 170 35 "
+        "26.8 0 0 "
+        "150 15 22.5 174.3 75200000",
+        "client=-1 date=2016-05-15 number= series= total=0 type=-1 @save",
+        "client=0 type=1 account=0 series=B number=F-1 line1.base=50 save#account:70000000 este_Nº", "" },
+    { "received", 2,
+        QStringList{ "save#un_proveedor.#!supplier @supplier", "supplier=0 save#de_factura.#!type @type",
+            "type=0 investments account=5 investments save#account:21700000 cuenta_contable.#!account "
+            "@account",
+            "account=13 withholding save#account:62900009 es_obligatorio#!number @number",
+            "number=7 save#es_obligatorio#!withholding.base @withholding.base",
+            "withholding.base=1000 save#es_obligatorio#!withholding.percentage",
+            "withholding.percentage=15 save#es_obligatorio.#!line1.base @line1.base",
+            "line1.base=100 save#valores_introducidos.#number=7",
+            "line1.rate=21 line3.rate=4 save#valores_introducidos.#number=7",
+            "line3.base=50 cashBasis save#111_222 de_retención.#number=7",
+            "rental sql:UPDATE_cap_SET_type=type+2 save#el_proveedor.#" }
+            + confirmations,
+        "1 40000001 '7' '10/05/2016' 0 0 0 0 1 1 1 0 100 21 21 0 0 0 0 0 0 0 50 4 2 0 0 150 25 23 0 0 1000 "
+        "15 150 "
+        "23 62900009",
+        "date=2016-05-15 number= supplier=-1 total=0 type=-1 @supplier",
+        "supplier=0 type=2 account=0 number=7 line1.base=50 save#account:60000000 este_Nº",
+        "date=2016-05-15 number=7 supplier=0 total=0 type=-1" },
+};
+
+// Issued invoices go to clients, received ones come from suppliers; one of each shares a name.
 bool openInvoices(Form &f, int tab)
 {
     insertOwner();
@@ -17,68 +119,6 @@ bool openInvoices(Form &f, int tab)
     return f.open(tab);
 }
 
-const QString full = "Baseimponible %IVA CuotaIVA base:123 rate:123 quota:123 Cuentacontable account ";
-const QString totalOnly = "Totalfactura base:1 Cuentacontable account ";
-const QString withholding = "BaseRetIRPF Retención(%) CuotaRet. withholding.base withholding.percentage "
-                            "withholding.quota rental professionals +withholding ";
-const QString issued = "retail surcharge reverseCharge cashBasis withholding ";
-const QString received = "investments retail reverseCharge cashBasis withholding ";
-
-// Steps on a page, then what it shows ("name=text" for a field, "#box" for each box).
-const struct Choice {
-    const char *name;
-    int tab;
-    const char *steps;
-    QString shown;
-} choices[] = {
-    { "issued interior, cash basis unticks retail", 1,
-        "type=0 retail cashBasis fixedAssetSale account=1 line1.base=100 line1.rate=21 line2.base=50 "
-        "line2.rate=10",
-        issued + full
-            + "+cashBasis +fixedAssetSale line2.quota=5 total=176 #111_222 #111_222 #account:70500000" },
-    { "issued retail after surcharge and withholding", 1,
-        "type=0 line1.base=100 line1.rate=21 line2.base=50 surcharge line1.surchargeRate=5.2 withholding "
-        "rental retail",
-        issued + totalOnly + "+retail line1.rate= line2.base= line1.surchargeQuota= total=100" },
-    { "issued reverse charge keeps the withholding", 1,
-        "type=0 retail reverseCharge withholding professionals line1.base=500 withholding.base=500 "
-        "withholding.percentage=15",
-        issued + totalOnly + withholding + "+reverseCharge +professionals total=425" },
-    { "issued surcharge after reverse charge", 1,
-        "type=0 reverseCharge surcharge line1.base=100 line1.rate=21 line1.surchargeRate=5.2",
-        issued + full
-            + "+surcharge Rec.Equiv.(%) CuotaR.E. surchargeRate:123 surchargeQuota:123 total=126.2" },
-    { "issued modes exclusive, withholding base typed last", 1,
-        "type=0 line1.base=1000 line1.rate=21 withholding rental professionals rental "
-        "withholding.percentage=15 "
-        "withholding.base=1000",
-        issued + full + withholding + "+rental withholding.quota=150 total=1060" },
-    { "issued exports empty the withholding", 1,
-        "type=0 line1.base=1000 withholding rental withholding.base=1000 withholding.percentage=15 type=2",
-        totalOnly + "withholding.base= withholding.quota= total=1000" },
-    { "received interior", 2, "type=0 cashBasis line1.base=100 line1.rate=21",
-        received + full + "+cashBasis line1.fourth= total=121 #111_222" },
-    { "received intra-community: no quota, fixed-asset accounts", 2,
-        "type=0 line1.base=100 line1.rate=21 line2.base=200 investments type=1 account=5",
-        "investments Baseimponible %IVA base:123 rate:123 Cuentacontable account +investments line1.quota= "
-        "total=300 #account:21700000" },
-    { "received imports: total only", 2, "type=0 line1.base=100 line1.rate=21 line2.base=5 type=2",
-        "investments " + totalOnly + "line1.rate= line2.base= total=100" },
-    { "received retail unticks reverse charge and withholding", 2,
-        "type=0 withholding reverseCharge withholding.base=1000 withholding.percentage=15 rental retail",
-        received + totalOnly + "+retail withholding.base= withholding.quota=" },
-    { "received withholding after retail, modes exclusive", 2,
-        "type=0 retail withholding rental professionals rental line1.base=1000 line1.rate=21 "
-        "withholding.base=1000 withholding.percentage=15",
-        received + full + withholding + "+rental total=1060" },
-    { "received reverse charge and withholding, base typed last", 2,
-        "type=0 withholding reverseCharge line1.base=1000 line1.rate=21 professionals "
-        "withholding.percentage=15 "
-        "withholding.base=1000",
-        received + "Baseimponible %IVA base:123 rate:123 Cuentacontable account " + withholding
-            + "+reverseCharge +professionals line1.quota= total=850" },
-};
-
 } // namespace
 
 class TestInvoiceForms final : public QObject {
@@ -86,144 +126,68 @@ class TestInvoiceForms final : public QObject {
 
 private slots:
     void choicesAndAmounts_data() { addRows(choices); }
-    void choicesAndAmounts();
-    void saveLookUpAndClear_data();
-    void saveLookUpAndClear();
-    void otherEntries();
-};
-
-void TestInvoiceForms::choicesAndAmounts()
-{
-    QFETCH(int, row);
-    const Choice &c = choices[row];
-    Form f;
-    QVERIFY(openInvoices(f, c.tab));
-    const QString boxes = f.act(c.steps);
-    QStringList shown = f.state();
-    for (const QString &box : words(boxes))
-        shown << '#' + box;
-    for (const QString &text : words(c.shown).filter("="))
-        shown << text.section('=', 0, 0) + '=' + f.text(text.section('=', 0, 0));
-    shown.sort();
-    QCOMPARE(shown, sorted(c.shown));
-}
-
-// A script of attempts to save, each "steps#boxes#check" as Form::run() reads it, the last
-// one storing; then the stored row, the page after the save, the number refused again,
-// "Limpiar", and the look-up: what it shows, an unknown number, a party gone.
-void TestInvoiceForms::saveLookUpAndClear_data()
-{
-    QTest::addColumn<int>("tab");
-    QTest::addColumn<QStringList>("script");
-    QTest::addColumn<QString>("row");
-    QTest::addColumn<QString>("reset");
-    QTest::addColumn<QString>("again");
-    QTest::addColumn<QString>("found"); // empty: as typed
-
-    const QStringList confirmations{ "sql:UPDATE_cap_SET_type=type-2 >Rectificar save#su_factura.#",
-        ">Continuar >Rectificar save#su_factura. de_continuar.#",
-        ">Continuar >Guardar save#su_factura. de_continuar. Datos_guardados#" };
-    QTest::newRow("issued")
-        << 1
-        << QStringList{ "save#un_cliente.#!client @client", "client=1 save#de_factura.#!type @type",
-               "type=0 save#cuenta_contable.#!account @account",
-               "account=2 surcharge save#account:75200000 es_obligatorio.#!number @number",
-               "series=A number=F-1 save#es_obligatorio.#!line1.surchargeRate @line1.surchargeRate",
-               "line1.surchargeRate=5.2 save#es_obligatorio.#!line1.base @line1.base",
-               "line1.base=100 fixedAssetSale save#111_222 valores_introducidos.#number=F-1",
-               "line1.rate=21 line2.base=50 cashBasis save#111_222 es_obligatorio.#!line2.surchargeRate "
-               "@line2.surchargeRate",
-               "line2.surchargeRate=1.4 save#valores_introducidos.#number=F-1",
-               "line2.rate=10 line3.base=20 line3.rate=4 withholding "
-               "save#es_obligatorio.#!withholding.base @withholding.base",
-               "withholding.base=150 save#es_obligatorio.#!withholding.percentage "
-               "@withholding.percentage",
-               "withholding.percentage=15 save#de_retención.#number=F-1",
-               "rental sql:UPDATE_cap_SET_type=type+2 save#el_cliente.#" }
-            + confirmations
-        << "1 43000002 'A' 'F-1' '10/05/2016' 0 0 0 0 1 1 1 0 1 100 21 21 0 0 50 10 5 0 0 20 4 "
-           "0.8 0 0 170 35 26.8 0 0 150 15 22.5 174.3 75200000"
-        << "client=-1 date=15/05/2016 number= series= total=0 type=-1 @save"
-        << "client=0 type=1 account=0 series=B number=F-1 line1.base=50 save#account:70000000 este_Nº"
-        << "";
-    QTest::newRow("received")
-        << 2
-        << QStringList{ "save#un_proveedor.#!supplier @supplier", "supplier=0 save#de_factura.#!type @type",
-               "type=0 investments account=5 investments save#account:21700000 cuenta_contable.#!account "
-               "@account",
-               "account=13 withholding save#account:62900009 es_obligatorio#!number @number",
-               "number=7 save#es_obligatorio#!withholding.base @withholding.base",
-               "withholding.base=1000 save#es_obligatorio#!withholding.percentage @withholding.percentage",
-               "withholding.percentage=15 save#es_obligatorio.#!line1.base @line1.base",
-               "line1.base=100 save#valores_introducidos.#number=7",
-               "line1.rate=21 line3.rate=4 save#valores_introducidos.#number=7",
-               "line3.base=50 cashBasis save#111_222 de_retención.#number=7",
-               "rental sql:UPDATE_cap_SET_type=type+2 save#el_proveedor.#" }
-            + confirmations
-        << "1 40000001 '7' '10/05/2016' 0 0 0 0 1 1 1 0 100 21 21 0 0 0 0 0 0 0 50 4 2 0 0 150 25 23 0 0 "
-           "1000 15 "
-           "150 23 62900009"
-        << "date=15/05/2016 number= supplier=-1 total=0 type=-1 @supplier"
-        << "supplier=0 type=2 account=0 number=7 line1.base=50 save#account:60000000 este_Nº"
-        << "date=15/05/2016 number=7 supplier=0 total=0 type=-1";
-}
-
-void TestInvoiceForms::saveLookUpAndClear()
-{
-    QFETCH(int, tab);
-    QFETCH(QStringList, script);
-    QFETCH(QString, reset);
-    QFETCH(QString, again);
-    QFETCH(QString, found);
-
-    Form f;
-    QVERIFY(openInvoices(f, tab));
-    f.run(script.mid(0, script.size() - 1));
-    f.app->dateFields()[size_t(tab - 1)].edit->setDate(QDate(2016, 5, 10));
-    const QRegularExpression unfocused("^[^@]");
-    const QStringList typed = f.snapshot().filter(unfocused);
-    f.run(script.mid(script.size() - 1));
-    QTEST(storedRows(tab == 1 ? "femi" : "frec"), "row");
-    QCOMPARE(f.snapshot(), sorted(reset));
-    f.run({ again });
-
-    const QStringList refused = f.snapshot().filter(unfocused);
-    QCOMPARE(f.act(">No clear"), "los_campos?");
-    QCOMPARE(f.snapshot().filter(unfocused), refused);
-    QCOMPARE(f.act(">Sí clear"), "los_campos?");
-    QCOMPARE(f.snapshot(), sorted(reset.section('@', 0, 0) + (tab == 1 ? "@client" : "@supplier")));
-
-    const QString number = tab == 1 ? "F-1" : "7";
-    QCOMPARE(f.act("find=" + number), "");
-    QCOMPARE(f.snapshot().filter(unfocused), found.isEmpty() ? typed : sorted(found));
-    QCOMPARE(f.act("find= find=X-1"), "nº_introducido.");
-    QCOMPARE(f.act("sql:UPDATE_cap_SET_id=id+10 find=" + number), "factura_buscada.");
-}
-
-void TestInvoiceForms::otherEntries()
-{
-    LocaleScope decimalComma;
+    void choicesAndAmounts()
     {
-        Form unknown; // today
-        insertOwner();
-        QVERIFY(unknown.open(3, QDate()));
-        unknown.run(
-            { "amount=40 account=8 save#account:67800000 de_hora.#amount=40 account=8 date=01/01/2000" });
-        QCOMPARE(storedRows("ogei"), QString());
+        QFETCH(int, row);
+        const Choice &c = choices[row];
+        Form f;
+        QVERIFY(openInvoices(f, c.tab));
+        const QString boxes = f.act(QStringLiteral("type=0 ") + c.steps);
+        QStringList shown = f.state() + words(boxes).replaceInStrings(QRegularExpression("^"), "#");
+        for (const QString &text : words(c.shown).filter("="))
+            shown << text.section('=', 0, 0) + '=' + f.text(text.section('=', 0, 0));
+        QCOMPARE(sorted(shown), sorted(words(c.shown)));
     }
-    Form f;
-    insertOwner();
-    QVERIFY(f.open(3));
-    // Marked and focused before the box shows.
-    QStringList whileOpen;
-    f.responder.whileOpen([&](const BoxResponder::Box &) { whileOpen << f.state().join(' '); });
-    f.run({ "save#es_obligatorio.#!amount @amount", "amount=120,5 save#cuenta_contable.#!account @account" });
-    QCOMPARE(whileOpen, QStringList({ "!amount", "!account" }));
-    f.responder.whileOpen(nullptr);
-    f.run({ "account=0 save#account:62500000 Datos_guardados#account=-1 amount= date=15/05/2016 @date",
-        "account=11#account:77800000#" });
-    QCOMPARE(storedRows("ogei"), "1 '15/05/2016' 120.5 62500000");
-}
+
+    void saveLookUpAndClear_data() { addRows(saves); }
+    void saveLookUpAndClear()
+    {
+        QFETCH(int, row);
+        const Save &c = saves[row];
+        Form f;
+        QVERIFY(openInvoices(f, c.tab));
+        f.run(c.script.mid(0, c.script.size() - 1));
+        f.app->dateFields()[size_t(c.tab - 1)].edit->setDate(QDate(2016, 5, 10));
+        const QRegularExpression unfocused("^[^@]");
+        const QStringList typed = f.snapshot().filter(unfocused);
+        f.run({ c.script.last() });
+        QCOMPARE(storedRows(c.tab == 1 ? "femi" : "frec"), c.row);
+        QCOMPARE(f.snapshot(), sorted(words(c.reset)));
+        f.run({ c.again });
+
+        const QStringList refused = f.snapshot().filter(unfocused);
+        QCOMPARE(
+            f.act(">No clear") + f.snapshot().filter(unfocused).join(' '), "los_campos?" + refused.join(' '));
+        QCOMPARE(f.act(">Sí clear"), "los_campos?");
+        QCOMPARE(
+            f.snapshot(), sorted(words(c.reset.section('@', 0, 0) + (c.tab == 1 ? "@client" : "@supplier"))));
+
+        const QString number = c.tab == 1 ? "F-1" : "7";
+        QCOMPARE(f.act("find=" + number), "");
+        QCOMPARE(f.snapshot().filter(unfocused), c.found.isEmpty() ? typed : sorted(words(c.found)));
+        QCOMPARE(f.act("find= find=X-1"), "nº_introducido.");
+        QCOMPARE(f.act("sql:UPDATE_cap_SET_id=id+10 find=" + number), "factura_buscada.");
+    }
+
+    // A field is marked and focused before its box shows; the reset shows no account box.
+    void otherEntries()
+    {
+        LocaleScope decimalComma;
+        Form f;
+        insertOwner();
+        QVERIFY(f.open(3));
+        QStringList whileOpen;
+        f.responder.whileOpen([&](const BoxResponder::Box &) {
+            whileOpen << f.snapshot().filter(QRegularExpression("^[!@]")).join(' ');
+        });
+        f.run(
+            { "save#es_obligatorio.#!amount @amount", "amount=120,5 save#cuenta_contable.#!account @account",
+                "account=0 save#account:62500000 Datos_guardados#account=-1 amount= date=2016-05-15 @date",
+                "account=11#account:77800000#" });
+        QCOMPARE(whileOpen.mid(0, 2), QStringList({ "!amount @amount", "!account @account" }));
+        QCOMPARE(storedRows("ogei"), "1 '15/05/2016' 120.5 62500000");
+    }
+};
 
 QTEST_MAIN(TestInvoiceForms)
 #include "test_invoice_forms.moc"
