@@ -16,8 +16,7 @@ const QString received = "investments retail reverseCharge cashBasis withholding
 const struct Choice {
     const char *name;
     int tab;
-    const char *steps;
-    QString shown;
+    QString steps, shown;
 } choices[] = {
     { "issued interior", 1,
         "retail cashBasis fixedAssetSale account=1 line1.base=100 line1.rate=21 line2.base=50",
@@ -30,9 +29,6 @@ const struct Choice {
         "retail reverseCharge withholding professionals line1.base=500 "
         "withholding.base=500 withholding.percentage=15",
         issued + totalOnly + withholding + "+reverseCharge +professionals total=425" },
-    { "issued surcharge", 1, "reverseCharge surcharge line1.base=100 line1.rate=21 line1.surchargeRate=5.2",
-        issued + full
-            + "+surcharge Rec.Equiv.(%) CuotaR.E. surchargeRate:123 surchargeQuota:123 total=126.2" },
     { "issued withholding", 1,
         "line1.base=1000 line1.rate=21 withholding rental professionals rental "
         "withholding.percentage=15 withholding.base=1000",
@@ -40,14 +36,9 @@ const struct Choice {
     { "issued exports", 1,
         "line1.base=1000 withholding rental withholding.base=1000 withholding.percentage=15 type=2",
         totalOnly + "withholding.base= withholding.quota= total=1000" },
-    { "received interior", 2, "cashBasis line1.base=100 line1.rate=21",
-        received + full + "+cashBasis line1.fourth= total=121 #111_222" },
     { "received intra-community", 2,
         "line1.base=100 line1.rate=21 line2.base=200 investments type=1 account=5",
         "investments +investments line1.quota= total=300 #account:21700000 " + noQuota },
-    { "received retail", 2,
-        "withholding reverseCharge withholding.base=1000 withholding.percentage=15 rental retail",
-        received + totalOnly + "+retail withholding.base= withholding.quota=" },
     { "received withholding", 2,
         "retail withholding rental professionals rental line1.base=1000 line1.rate=21 "
         "withholding.base=1000 withholding.percentage=15",
@@ -58,11 +49,12 @@ const struct Choice {
         received + noQuota + withholding + "+reverseCharge +professionals line1.quota= total=850" },
 };
 
-// Attempts to save as Form::run() reads them, the last one storing; then the stored row, the
-// page after the save, the number refused again, and what the look-up shows (empty: as typed).
-const QStringList confirmations{ "sql:UPDATE_cap_SET_type=type-2 >Rectificar save#su_factura.#",
-    ">Continuar >Rectificar save#su_factura. de_continuar.#",
-    ">Continuar >Guardar save#su_factura. de_continuar. Datos_guardados#" };
+// Attempts to save, the last one storing; the row, the page after, the number refused again,
+// and what the look-up shows (empty: as typed).
+const QStringList confirmations{
+    "sql:UPDATE_cap_SET_type=type-2 >Continuar >Rectificar save#su_factura. de_continuar.#",
+    ">Continuar >Guardar save#su_factura. de_continuar. Datos_guardados#"
+};
 const struct Save {
     const char *name;
     int tab;
@@ -77,10 +69,11 @@ const struct Save {
             "line1.surchargeRate=5.2 save#es_obligatorio.#!line1.base @line1.base",
             "line1.base=100 fixedAssetSale save#111_222 valores_introducidos.#number=F-1",
             "line1.rate=21 line2.base=50 cashBasis save#111_222 es_obligatorio.#!line2.surchargeRate",
-            "line2.surchargeRate=1.4 save#valores_introducidos.#number=F-1",
-            "line2.rate=10 line3.base=20 line3.rate=4 withholding save#es_obligatorio.#!withholding.base",
-            "withholding.base=150 save#es_obligatorio.#!withholding.percentage @withholding.percentage",
-            "withholding.percentage=15 save#de_retención.#number=F-1",
+
+            "line2.surchargeRate=1.4 line2.rate=10 line3.base=20 line3.rate=4 withholding "
+            "save#es_obligatorio.#!withholding.base",
+
+            "withholding.base=150 withholding.percentage=15 save#de_retención.#number=F-1",
             "rental sql:UPDATE_cap_SET_type=type+2 save#el_cliente.#" }
             + confirmations,
         "1 43000002 'A' 'F-1' '10/05/2016' 0 0 0 0 1 1 1 0 1 100 21 21 0 0 50 10 5 0 0 20 4 0.8 0 0 170 35 "
@@ -94,10 +87,10 @@ const struct Save {
             "@account",
             "account=13 withholding save#account:62900009 es_obligatorio#!number @number",
             "number=7 save#es_obligatorio#!withholding.base @withholding.base",
-            "withholding.base=1000 save#es_obligatorio#!withholding.percentage",
-            "withholding.percentage=15 save#es_obligatorio.#!line1.base @line1.base",
-            "line1.base=100 save#valores_introducidos.#number=7",
-            "line1.rate=21 line3.rate=4 save#valores_introducidos.#number=7",
+
+            "withholding.base=1000 withholding.percentage=15 save#es_obligatorio.#!line1.base @line1.base",
+
+            "line1.base=100 line1.rate=21 line3.rate=4 save#valores_introducidos.#number=7",
             "line3.base=50 cashBasis save#111_222 de_retención.#number=7",
             "rental sql:UPDATE_cap_SET_type=type+2 save#el_proveedor.#" }
             + confirmations,
@@ -107,9 +100,14 @@ const struct Save {
         "date=2016-05-15 number= supplier=-1 total=0 type=-1 @supplier",
         "supplier=0 type=2 account=0 number=7 line1.base=50 save#account:60000000 este_Nº",
         "date=2016-05-15 number=7 supplier=0 total=0 type=-1" },
+    // The reset shows no account box, a choice after it does.
+    { "other", 3,
+        { "save#es_obligatorio.#!amount @amount", "amount=120,5 save#cuenta_contable.#!account @account",
+            "account=0 save#account:62500000 Datos_guardados#" },
+        "1 '10/05/2016' 120.5 62500000", "account=-1 amount= date=2016-05-15 @date",
+        "account=11#account:77800000", "" },
 };
 
-// Issued invoices go to clients, received ones come from suppliers; one of each shares a name.
 bool openInvoices(Form &f, int tab)
 {
     insertOwner();
@@ -132,7 +130,7 @@ private slots:
         const Choice &c = choices[row];
         Form f;
         QVERIFY(openInvoices(f, c.tab));
-        const QString boxes = f.act(QStringLiteral("type=0 ") + c.steps);
+        const QString boxes = f.act("type=0 " + c.steps);
         QStringList shown = f.state() + words(boxes).replaceInStrings(QRegularExpression("^"), "#");
         for (const QString &text : words(c.shown).filter("="))
             shown << text.section('=', 0, 0) + '=' + f.text(text.section('=', 0, 0));
@@ -144,6 +142,7 @@ private slots:
     {
         QFETCH(int, row);
         const Save &c = saves[row];
+        LocaleScope decimalComma(c.tab == 3);
         Form f;
         QVERIFY(openInvoices(f, c.tab));
         f.run(c.script.mid(0, c.script.size() - 1));
@@ -151,13 +150,12 @@ private slots:
         const QRegularExpression unfocused("^[^@]");
         const QStringList typed = f.snapshot().filter(unfocused);
         f.run({ c.script.last() });
-        QCOMPARE(storedRows(c.tab == 1 ? "femi" : "frec"), c.row);
+        QCOMPARE(storedRows(QStringList{ "", "femi", "frec", "ogei" }[c.tab]), c.row);
         QCOMPARE(f.snapshot(), sorted(words(c.reset)));
         f.run({ c.again });
 
-        const QStringList refused = f.snapshot().filter(unfocused);
-        QCOMPARE(
-            f.act(">No clear") + f.snapshot().filter(unfocused).join(' '), "los_campos?" + refused.join(' '));
+        if (c.tab == 3)
+            return;
         QCOMPARE(f.act(">Sí clear"), "los_campos?");
         QCOMPARE(
             f.snapshot(), sorted(words(c.reset.section('@', 0, 0) + (c.tab == 1 ? "@client" : "@supplier"))));
@@ -167,25 +165,6 @@ private slots:
         QCOMPARE(f.snapshot().filter(unfocused), c.found.isEmpty() ? typed : sorted(words(c.found)));
         QCOMPARE(f.act("find= find=X-1"), "nº_introducido.");
         QCOMPARE(f.act("sql:UPDATE_cap_SET_id=id+10 find=" + number), "factura_buscada.");
-    }
-
-    // A field is marked and focused before its box shows; the reset shows no account box.
-    void otherEntries()
-    {
-        LocaleScope decimalComma;
-        Form f;
-        insertOwner();
-        QVERIFY(f.open(3));
-        QStringList whileOpen;
-        f.responder.whileOpen([&](const BoxResponder::Box &) {
-            whileOpen << f.snapshot().filter(QRegularExpression("^[!@]")).join(' ');
-        });
-        f.run(
-            { "save#es_obligatorio.#!amount @amount", "amount=120,5 save#cuenta_contable.#!account @account",
-                "account=0 save#account:62500000 Datos_guardados#account=-1 amount= date=2016-05-15 @date",
-                "account=11#account:77800000#" });
-        QCOMPARE(whileOpen.mid(0, 2), QStringList({ "!amount @amount", "!account @account" }));
-        QCOMPARE(storedRows("ogei"), "1 '15/05/2016' 120.5 62500000");
     }
 };
 
