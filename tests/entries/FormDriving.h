@@ -5,6 +5,7 @@
 #include "PageDriving.h"
 
 #include <QDateEdit>
+#include <QDir>
 #include <QLabel>
 #include <QRegularExpression>
 #include <QSqlQuery>
@@ -20,7 +21,7 @@ inline QStringList sorted(QStringList items)
 struct Form : PageFixture {
     QWidget *frame = nullptr;
     QStringList atStart;
-    bool probing = true, held = false; // a box during which another program cannot take the file
+    bool probing = true, held = false; // held: a box during which another program cannot take the file
 
     // The page of tab (the registration form: -1), today known unless invalid.
     bool open(int tab, const QDate &today = QDate(2016, 5, 15))
@@ -28,10 +29,9 @@ struct Form : PageFixture {
         responder.whileOpen([this](const BoxResponder::Box &) {
             QSqlDatabase db = QSqlDatabase::contains("probe") ? QSqlDatabase::database("probe", false)
                                                               : QSqlDatabase::addDatabase("QSQLITE", "probe");
-            db.setDatabaseName("data.db");
+            db.setDatabaseName(QDir::current().filePath("data.db"));
             db.setConnectOptions("QSQLITE_BUSY_TIMEOUT=0");
-            QSqlQuery probe(QSqlDatabase::database("probe"));
-            held |= probing && !(probe.exec("BEGIN EXCLUSIVE") && probe.exec("ROLLBACK"));
+            held |= probing && db.open() && !QSqlQuery(db).exec("BEGIN EXCLUSIVE");
             db.close();
         });
         if (!start(tab, today))
@@ -44,8 +44,8 @@ struct Form : PageFixture {
     }
 
     // Steps of perform(); ">Sí" queues an answer, "sql:DELETE_FROM_cap" runs a statement,
-    // "~name=text" types what the field may refuse, "find=F-1" looks a number up. Returns the boxes, each by
-    // the last two words of its text ("es_obligatorio."), an account chosen by its number.
+    // "~name=text" types what the field may refuse, "find=F-1" looks a number up. Returns the
+    // boxes, each by the last two words of its text, an account chosen by its number.
     QString act(const QString &steps)
     {
         for (const QString &step : words(steps)) {
@@ -75,14 +75,26 @@ struct Form : PageFixture {
         for (const QString &line : script) {
             QCOMPARE(act(line.section('#', 0, 0)), line.section('#', 1, 1));
             const QStringList check = words(line.section('#', 2)), now = snapshot();
-            const QRegularExpression mark("^!");
-            QVERIFY(check.isEmpty() || now.filter(mark) == sorted(check.filter(mark)));
+            QVERIFY(check.isEmpty() || now.filter(QRegularExpression("^!")) == sorted(check.filter("!")));
             for (const QString &item : check)
                 QVERIFY2(now.contains(item), qPrintable(item + " not in " + now.join(' ')));
         }
     }
 
-    // Shown: labels by text, options by box, quota lines' fields by column ("rate:123").
+    // Shown beyond the start ("-name": no longer), "+box" ticked, "!name" marked wrong: labels
+    // by text, options by box (their label when that differs), quota lines by column ("rate:123").
+    QStringList state() const
+    {
+        const QStringList now = seen();
+        QStringList diff = ticked().replaceInStrings(QRegularExpression("^"), "+")
+            + markedNames().replaceInStrings(QRegularExpression("^"), "!");
+        for (const QString &item : now + atStart)
+            diff << (now.contains(item) == atStart.contains(item) ? ""
+                    : now.contains(item)                          ? item
+                                                                  : '-' + item);
+        diff.removeAll(QString());
+        return sorted(diff);
+    }
     QStringList seen() const
     {
         QStringList items;
@@ -101,23 +113,9 @@ struct Form : PageFixture {
         }
         for (QLabel *label : frame->findChildren<QLabel *>(QString(), Qt::FindDirectChildrenOnly))
             items << (label->objectName().isEmpty() && !label->isHidden() ? label->text().remove(' ') : "");
-        items.removeAll(QString());
         for (auto it = columns.cbegin(); it != columns.cend(); ++it)
             items << it.key() + ':' + it.value();
-        return items;
-    }
-    // Shown beyond the start ("-name": no longer), "+box" ticked, "!name" marked wrong.
-    QStringList state() const
-    {
-        const QStringList now = seen();
-        QStringList diff = ticked().replaceInStrings(QRegularExpression("^"), "+")
-            + markedNames().replaceInStrings(QRegularExpression("^"), "!");
-        for (const QString &item : now + atStart)
-            diff << (now.contains(item) == atStart.contains(item) ? ""
-                    : now.contains(item)                          ? item
-                                                                  : '-' + item);
-        diff.removeAll(QString());
-        return sorted(diff);
+        return items.filter(QRegularExpression("."));
     }
     // The state, what each shown field holds, "@name" with the focus.
     QStringList snapshot() const
@@ -127,10 +125,10 @@ struct Form : PageFixture {
             const char *property = qobject_cast<QLineEdit *>(it.value()) ? "text" : "currentIndex";
             const QVariant value
                 = it.value()->property(qobject_cast<QDateEdit *>(it.value()) ? "date" : property);
-            if (it.value()->isVisibleTo(frame) && value.isValid())
-                items << it.key() + '=' + value.toString();
+            items << (it.value()->isVisibleTo(frame) && value.isValid() ? it.key() + '=' + value.toString()
+                                                                        : "");
         }
-        return sorted(items);
+        return sorted(items.filter(QRegularExpression(".")));
     }
 };
 

@@ -25,10 +25,6 @@ const struct Choice {
         "line1.base=100 line1.rate=21 line2.base=50 surcharge line1.surchargeRate=5.2 withholding "
         "rental retail",
         issued + totalOnly + "+retail line1.rate= line2.base= line1.surchargeQuota= total=100" },
-    { "issued reverse charge", 1,
-        "retail reverseCharge withholding professionals line1.base=500 "
-        "withholding.base=500 withholding.percentage=15",
-        issued + totalOnly + withholding + "+reverseCharge +professionals total=425" },
     { "issued withholding", 1,
         "line1.base=1000 line1.rate=21 withholding rental professionals rental "
         "withholding.percentage=15 withholding.base=1000",
@@ -43,10 +39,6 @@ const struct Choice {
         "retail withholding rental professionals rental line1.base=1000 line1.rate=21 "
         "withholding.base=1000 withholding.percentage=15",
         received + full + withholding + "+rental total=1060" },
-    { "received reverse charge", 2,
-        "withholding reverseCharge line1.base=1000 line1.rate=21 professionals "
-        "withholding.percentage=15 withholding.base=1000",
-        received + noQuota + withholding + "+reverseCharge +professionals line1.quota= total=850" },
 };
 
 // Attempts to save, the last one storing; the row, the page after, the number refused again,
