@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QLabel>
 #include <QRegularExpression>
+#include <QSqlError>
 #include <QSqlQuery>
 
 #include <utility>
@@ -21,9 +22,8 @@ inline QStringList sorted(QStringList items)
 struct Form : PageFixture {
     QWidget *frame = nullptr;
     QStringList atStart;
-    bool probing = true, held = false; // held: a box during which another program cannot take the file
+    bool held = false; // a box during which another program could not take the file
 
-    // The page of tab (the registration form: -1), today known unless invalid.
     bool open(int tab, const QDate &today = QDate(2016, 5, 15))
     {
         responder.whileOpen([this](const BoxResponder::Box &) {
@@ -31,7 +31,8 @@ struct Form : PageFixture {
                                                               : QSqlDatabase::addDatabase("QSQLITE", "probe");
             db.setDatabaseName(QDir::current().filePath("data.db"));
             db.setConnectOptions("QSQLITE_BUSY_TIMEOUT=0");
-            held |= probing && db.open() && !QSqlQuery(db).exec("BEGIN EXCLUSIVE");
+            QSqlQuery probe(db.open() ? db : QSqlDatabase());
+            held |= !probe.exec("BEGIN EXCLUSIVE") && probe.lastError().text().contains("locked");
             db.close();
         });
         if (!start(tab, today))
@@ -43,9 +44,7 @@ struct Form : PageFixture {
         return !(atStart = seen()).isEmpty();
     }
 
-    // Steps of perform(); ">Sí" queues an answer, "sql:DELETE_FROM_cap" runs a statement,
-    // "~name=text" types what the field may refuse, "find=F-1" looks a number up. Returns the
-    // boxes, each by the last two words of its text, an account chosen by its number.
+    // perform() steps, ">Sí", "sql:…", "~name=text", "find=F-1"; boxes by last two words.
     QString act(const QString &steps)
     {
         for (const QString &step : words(steps)) {
@@ -81,8 +80,7 @@ struct Form : PageFixture {
         }
     }
 
-    // Shown beyond the start ("-name": no longer), "+box" ticked, "!name" marked wrong: labels
-    // by text, options by box (their label when that differs), quota lines by column ("rate:123").
+    // Shown beyond the start ("-x": no longer), "+box" ticked, "!x" marked; quota lines by column.
     QStringList state() const
     {
         const QStringList now = seen();
@@ -117,7 +115,6 @@ struct Form : PageFixture {
             items << it.key() + ':' + it.value();
         return items.filter(QRegularExpression("."));
     }
-    // The state, what each shown field holds, "@name" with the focus.
     QStringList snapshot() const
     {
         QStringList items = state() << '@' + names.key(app->focusWidget());
@@ -132,14 +129,11 @@ struct Form : PageFixture {
     }
 };
 
-// The rows of a table, each its values in column order, texts quoted.
+// The rows of a table, each its values in column order.
 inline QString storedRows(const QString &table)
 {
     QStringList rows;
-    for (QVariantList row : queryRows("SELECT * FROM " + table)) {
-        for (QVariant &value : row)
-            value = value.typeId() == QMetaType::QString ? '\'' + value.toString() + '\'' : value.toString();
+    for (const QVariantList &row : queryRows("SELECT * FROM " + table))
         rows << QVariant(row).toStringList().join(' ');
-    }
     return rows.join('\n');
 }

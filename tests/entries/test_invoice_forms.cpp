@@ -41,8 +41,7 @@ const struct Choice {
         received + full + withholding + "+rental total=1060" },
 };
 
-// Attempts to save, the last one storing; the row, the page after, the number refused again,
-// and what the look-up shows (empty: as typed).
+// Attempts to save, the last storing; the row, the page after, the number again, the look-up.
 const QStringList confirmations{
     "sql:UPDATE_cap_SET_type=type-2 >Continuar >Rectificar save#su_factura. de_continuar.#",
     ">Continuar >Guardar save#su_factura. de_continuar. Datos_guardados#"
@@ -68,9 +67,9 @@ const struct Save {
             "withholding.base=150 withholding.percentage=15 save#de_retención.#number=F-1",
             "rental sql:UPDATE_cap_SET_type=type+2 save#el_cliente.#" }
             + confirmations,
-        "1 43000002 'A' 'F-1' '10/05/2016' 0 0 0 0 1 1 1 0 1 100 21 21 0 0 50 10 5 0 0 20 4 0.8 0 0 170 35 "
-        "26.8 0 0 "
-        "150 15 22.5 174.3 75200000",
+        "1 43000002 A F-1 10/05/2016 0 0 0 0 1 1 1 0 1 100 21 21 0 0 50 10 5 0 0 20 4 0.8 0 0 170 35 "
+        "26.8 "
+        "0 0 150 15 22.5 174.3 75200000",
         "client=-1 date=2016-05-15 number= series= total=0 type=-1 @save",
         "client=0 type=1 account=0 series=B number=F-1 line1.base=50 save#account:70000000 este_Nº", "" },
     { "received", 2,
@@ -86,26 +85,26 @@ const struct Save {
             "line3.base=50 cashBasis save#111_222 de_retención.#number=7",
             "rental sql:UPDATE_cap_SET_type=type+2 save#el_proveedor.#" }
             + confirmations,
-        "1 40000001 '7' '10/05/2016' 0 0 0 0 1 1 1 0 100 21 21 0 0 0 0 0 0 0 50 4 2 0 0 150 25 23 0 0 1000 "
-        "15 150 "
-        "23 62900009",
+        "1 40000001 7 10/05/2016 0 0 0 0 1 1 1 0 100 21 21 0 0 0 0 0 0 0 50 4 2 0 0 150 25 23 0 0 1000 "
+        "15 "
+        "150 23 62900009",
         "date=2016-05-15 number= supplier=-1 total=0 type=-1 @supplier",
         "supplier=0 type=2 account=0 number=7 line1.base=50 save#account:60000000 este_Nº",
         "date=2016-05-15 number=7 supplier=0 total=0 type=-1" },
-    // The reset shows no account box, a choice after it does.
     { "other", 3,
         { "save#es_obligatorio.#!amount @amount", "amount=120,5 save#cuenta_contable.#!account @account",
             "account=0 save#account:62500000 Datos_guardados#" },
-        "1 '10/05/2016' 120.5 62500000", "account=-1 amount= date=2016-05-15 @date",
+        "1 10/05/2016 120.5 62500000", "account=-1 amount= date=2016-05-15 @date",
         "account=11#account:77800000", "" },
 };
 
 bool openInvoices(Form &f, int tab)
 {
+    for (const QString party :
+        { "1 40000001 Cliente_Uno", "0 43000001 Cliente_Uno", "0 43000002 Talleres_Níjar" })
+        insertParty(
+            party.left(1).toInt(), party.mid(2, 8).toInt(), "B04000001", party.mid(11).replace('_', ' '));
     insertOwner();
-    insertParty(1, 40000001, "B04000001", "Cliente Uno");
-    insertParty(0, 43000001, "B04000001", "Cliente Uno");
-    insertParty(0, 43000002, "A04000002", "Talleres Níjar");
     return f.open(tab);
 }
 

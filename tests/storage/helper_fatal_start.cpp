@@ -1,4 +1,3 @@
-// The window started in the current folder, printing each box, for starts that end the process.
 #include "TestSupport.h"
 
 #include <QApplication>
