@@ -100,8 +100,6 @@ struct Form : PageFixture {
         for (auto it = names.cbegin(); it != names.cend(); ++it) {
             const QString name = it.key(), text = it.value()->property("text").toString().remove(' ');
             const auto line = QRegularExpression("^line(\\d)\\.(\\w+)$").match(name);
-            if (name.endsWith(".label") && it.value()->isHidden() != widget(name.chopped(6))->isHidden())
-                items << name;
             if (!it.value()->isVisibleTo(frame) || name.endsWith(".label"))
                 continue;
             if (line.hasMatch())

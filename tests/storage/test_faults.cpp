@@ -11,8 +11,7 @@ class TestFaults final : public QObject {
     Q_OBJECT
 
 private slots:
-    // Every statement fails, the month's sums once today is known too; nothing is written.
-    void fileThatIsNoDatabaseIsLeftAlone()
+    void fileThatIsNoDatabaseIsLeftAlone() // every statement fails, nothing is written
     {
         Form f;
         const QByteArray garbage = QByteArray("no database").repeated(6000);

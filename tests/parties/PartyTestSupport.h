@@ -1,0 +1,5 @@
+#pragma once
+
+#include "PageDriving.h"
+
+#include <QPushButton>
