@@ -6,13 +6,13 @@
 #include <cstdio>
 
 namespace {
-QString plainText(const QAbstractButton* button)
+QString plainText(const QAbstractButton *button)
 {
     return button->text().remove(QLatin1Char('&'));
 }
 } // namespace
 
-BoxResponder::BoxResponder(QObject* parent)
+BoxResponder::BoxResponder(QObject *parent)
     : QObject(parent)
 {
     m_timer.setInterval(5);
@@ -20,28 +20,28 @@ BoxResponder::BoxResponder(QObject* parent)
     m_timer.start();
 }
 
-void BoxResponder::answer(const QString& buttonText)
+void BoxResponder::answer(const QString &buttonText)
 {
     m_answers.enqueue(buttonText);
 }
 
-void BoxResponder::answer(const QStringList& buttonTexts)
+void BoxResponder::answer(const QStringList &buttonTexts)
 {
-    for (const QString& text : buttonTexts)
+    for (const QString &text : buttonTexts)
         m_answers.enqueue(text);
 }
 
 QStringList BoxResponder::texts() const
 {
     QStringList result;
-    for (const Box& box : m_boxes)
+    for (const Box &box : m_boxes)
         result << box.text;
     return result;
 }
 
 void BoxResponder::poll()
 {
-    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
     if (!box || !box->isVisible() || box->property("brivana.answered").toBool())
         return;
     box->setProperty("brivana.answered", true);
@@ -50,8 +50,8 @@ void BoxResponder::poll()
     seen.icon = box->icon();
     seen.title = box->windowTitle();
     seen.text = box->text();
-    const QList<QAbstractButton*> buttons = box->buttons();
-    for (const QAbstractButton* button : buttons)
+    const QList<QAbstractButton *> buttons = box->buttons();
+    for (const QAbstractButton *button : buttons)
         seen.buttons << plainText(button);
 
     QString wanted;
@@ -60,8 +60,8 @@ void BoxResponder::poll()
     else if (seen.buttons.contains(QStringLiteral("OK")))
         wanted = QStringLiteral("OK");
 
-    QAbstractButton* chosen = nullptr;
-    for (QAbstractButton* button : buttons) {
+    QAbstractButton *chosen = nullptr;
+    for (QAbstractButton *button : buttons) {
         if (plainText(button) == wanted)
             chosen = button;
     }
@@ -69,7 +69,7 @@ void BoxResponder::poll()
         seen.unexpected = true;
         // The button order of the box is not the list's order; take the one laid out first.
         chosen = buttons.isEmpty() ? nullptr : buttons.first();
-        for (QAbstractButton* button : buttons) {
+        for (QAbstractButton *button : buttons) {
             if (button->x() < chosen->x())
                 chosen = button;
         }

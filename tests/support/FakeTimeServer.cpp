@@ -2,7 +2,7 @@
 
 #include <QNetworkDatagram>
 
-FakeTimeServer::FakeTimeServer(QObject* parent)
+FakeTimeServer::FakeTimeServer(QObject *parent)
     : QObject(parent)
 {
     m_socket.bind(QHostAddress::LocalHost, 0);
@@ -14,7 +14,7 @@ void FakeTimeServer::answerWithSeconds(quint32 seconds)
     m_reply = replyWithSeconds(seconds);
 }
 
-quint32 FakeTimeServer::ntpSeconds(const QDateTime& moment)
+quint32 FakeTimeServer::ntpSeconds(const QDateTime &moment)
 {
     return quint32(moment.toSecsSinceEpoch() + 2208988800LL);
 }

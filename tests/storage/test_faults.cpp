@@ -1,0 +1,73 @@
+// Faults around data.db through the window.
+
+#include "../entries/FormDriving.h"
+
+#include <QDir>
+#include <QLockFile>
+#include <QProcess>
+#include <QPushButton>
+
+class TestFaults final : public QObject {
+    Q_OBJECT
+
+private slots:
+    void fileThatIsNoDatabaseIsLeftAlone() // every statement fails, nothing is written
+    {
+        Form f;
+        const QByteArray garbage = QByteArray("no database").repeated(6000);
+        QFile file(f.scratch.filePath("data.db"));
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(garbage) && file.flush());
+        QVERIFY(f.open(-1) && f.act("") == QStringList(13, "execute_statement").join(' '));
+        f.app.reset();
+        QCOMPARE(readFile("data.db"), garbage);
+    }
+
+    // Under another program's lock a save fails at once, at a read or at a write.
+    void lockedSavesStoreNothing()
+    {
+        Form f;
+        insertOwner();
+        insertParty(0, 43000001, "11111111H", "Alfa");
+        QVERIFY(f.open(0));
+        QSqlDatabase::database().setConnectOptions("QSQLITE_BUSY_TIMEOUT=0");
+        QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "other");
+        db.setDatabaseName("data.db");
+        QSqlQuery other(db.open() ? db : QSqlDatabase());
+        f.act("type=0 nif=87654321X name=Dos address=S postalCode=04100 town=x province=x country=x");
+        const QString stored = storedRows("cap") + storedRows("lasts"), typed = f.state().join(' ');
+        QVERIFY(other.exec("BEGIN EXCLUSIVE"));
+        QCOMPARE(f.act("save"), "execute_statement held");
+        QVERIFY(other.exec("ROLLBACK") && other.exec("BEGIN IMMEDIATE"));
+        QCOMPARE(f.act(">Guardar save"), "de_continuar. fetch_row held");
+        QVERIFY(other.exec("ROLLBACK"));
+        QCOMPARE(storedRows("cap") + storedRows("lasts") + f.state().join(' '), stored + typed);
+        QCOMPARE(
+            f.act("name=Alfa save name=Dos >Guardar save"), "de_alta. de_continuar. guardado_correctamente.");
+    }
+
+    // Starts that end: data.db not opened, a second window (data.db untouched); the lock goes.
+    void startRefused()
+    {
+        for (const QString expected : { "|started\n|0|data.db",
+                 "data.db|3|Error|No se ha podido establecer la conexión a la base de datos interna.\n|255|",
+                 ".data.db.lock|3|Error|Brivana ya está abierto con estos datos en otra ventana.\nCierre la "
+                 "otra "
+                 "ventana antes de volver a abrirlo.\n|1|.data.db.lock" }) {
+            ScratchDirectory scratch;
+            QLockFile otherWindow(".data.db.lock");
+            QVERIFY(!expected.startsWith("data.db") || QDir().mkdir("data.db"));
+            QVERIFY(!expected.startsWith(".data") || otherWindow.tryLock(0));
+            QProcess process; // a start that ends the process at once leaks by design
+            process.setEnvironment(QProcess::systemEnvironment() << "ASAN_OPTIONS=detect_leaks=0");
+            process.start(BRIVANA_BINARY_DIR "/tests/helper_fatal_start", {});
+            QVERIFY(process.waitForFinished(60000));
+            const QStringList files = QDir().entryList({ "*.db*" }, QDir::Files | QDir::Hidden);
+            QCOMPARE(expected.section('|', 0, 0) + '|' + process.readAllStandardOutput() + '|'
+                    + QString::number(process.exitCode()) + '|' + files.join(' '),
+                expected);
+        }
+    }
+};
+
+QTEST_MAIN(TestFaults)
+#include "test_faults.moc"
