@@ -16,9 +16,8 @@ private slots:
         QTest::newRow("no owner") << false << "Brivana|registration";
         QTest::newRow("owner")
             << true
-            << "Brivana - Reformas del Sur ( Belisor )|Alta Clientes y Proveedores|Facturas "
-               "Emitidas|Facturas Recibidas|Otros Gastos e Ingresos|IVA y resultados|Enviar "
-               "datos asesoría";
+            << "Brivana - Reformas del Sur ( Belisor )|Alta Clientes y Proveedores|Facturas Emitidas|"
+               "Facturas Recibidas|Otros Gastos e Ingresos|IVA y resultados|Enviar datos asesoría";
     }
     // The title, then the tabs or the registration form, in a window fixed at 800 × 480 whose
     // lists have no item chosen and whose only read-only fields, the results, show "0".
