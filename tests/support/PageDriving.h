@@ -1,21 +1,9 @@
 #pragma once
 
-// Driving the window's pages as a user would, for the tests of the register and of the
-// entry pages: widgets by short names, steps typed and clicked, the boxes seen and the
-// fields marked.
+// Driving the window's pages as a user would: widgets by short names, steps typed and clicked.
 
 #include "ProgramBoxes.h"
-#include "WindowFixture.h"
-
-#include <QAbstractButton>
-#include <QApplication>
-#include <QCheckBox>
-#include <QComboBox>
-#include <QLineEdit>
-#include <QLocale>
-#include <QMap>
-#include <QTabWidget>
-#include <QTest>
+#include "TestSupport.h"
 
 inline bool marked(const QWidget *field)
 {
@@ -30,8 +18,7 @@ inline void choose(QComboBox *list, int index)
         QTest::keyClick(list, Qt::Key_Down);
 }
 
-// A client (type 0) or supplier (type 1) stored by hand before the window starts; the
-// schema is created first.
+// A client (type 0) or supplier (type 1) stored before the window starts.
 inline void insertParty(int type, int account, const QString &nif, const QString &name,
     const QString &address = QStringLiteral("Calle Mayor 1"), int postalCode = 4001)
 {
@@ -40,20 +27,16 @@ inline void insertParty(int type, int account, const QString &nif, const QString
     execStatement(
         QStringLiteral("INSERT INTO cap (type, id, nif, rs, dir, cp, pobl, prov, pais) VALUES (%1, %2, "
                        "'%3', '%4', '%5', %6, 'almería', 'almería', 'España')")
-            .arg(type)
-            .arg(account)
-            .arg(nif, name, address)
-            .arg(postalCode));
+            .arg(QString::number(type), QString::number(account), nif, name, address,
+                QString::number(postalCode)));
 }
 
-// The words of a text: steps and expectations written as one line.
 inline QStringList words(const QString &text)
 {
     return text.split(QLatin1Char(' '), Qt::SkipEmptyParts);
 }
 
-// One data row per case of a table, named by the case's name; the test function reads
-// the index back with QFETCH(int, row).
+// One data row per case, named by the case's name; the test reads the index with QFETCH(int, row).
 template <typename Case, std::size_t N> void addRows(const Case (&cases)[N])
 {
     QTest::addColumn<int>("row");
@@ -61,28 +44,20 @@ template <typename Case, std::size_t N> void addRows(const Case (&cases)[N])
         QTest::newRow(cases[i].name) << int(i);
 }
 
-// With decimalComma, the default locale is Spanish (decimal comma) until the scope ends.
-// Make it before the window, whose fields read the locale when they are built.
-class LocaleScope {
-public:
-    explicit LocaleScope(bool decimalComma = true)
-    {
-        if (decimalComma)
-            QLocale::setDefault(QLocale(QLocale::Spanish, QLocale::Spain));
-    }
-    ~LocaleScope() { QLocale::setDefault(m_previous); }
-
-private:
-    QLocale m_previous;
+// With decimalComma, the default locale is Spanish until the scope ends; make it before the window.
+struct LocaleScope {
+    const QLocale previous;
+    explicit LocaleScope(bool decimalComma = true) { QLocale::setDefault(decimalComma ? spanish : previous); }
+    ~LocaleScope() { QLocale::setDefault(previous); }
+    inline static const QLocale spanish{ QLocale::Spanish, QLocale::Spain };
 };
 
-// One test's window, on a page whose widgets have short names.
+// One test's window, its widgets by short names.
 struct PageFixture : WindowFixture {
-    // The page's widgets by short names, for the helpers below.
     QMap<QString, QWidget *> names;
 
-    // The time server answers at noon of today, or never when today is invalid. With a
-    // tab, that tab is shown and the window made active, so focus is real.
+    // The server answers noon of today, or never when today is invalid. With a tab, that
+    // tab is shown and the window made active, so that focus is real.
     bool start(int tab = -1, const QDate &today = QDate(2016, 5, 15))
     {
         if (!(today.isValid() ? startOn(today) : startWithoutToday()))
@@ -93,6 +68,12 @@ struct PageFixture : WindowFixture {
         app->activateWindow();
         return QTest::qWaitForWindowActive(app.get());
     }
+    // Names every widget under root by its object name.
+    void nameWidgetsOf(const QWidget *root)
+    {
+        for (QWidget *widget : root->findChildren<QWidget *>())
+            names.insert(widget->objectName(), widget);
+    }
 
     QWidget *widget(const QString &name) const { return names.value(name); }
     QString text(const QString &name) const
@@ -101,53 +82,47 @@ struct PageFixture : WindowFixture {
         return field ? field->text() : QStringLiteral("<no field %1>").arg(name);
     }
 
-    // Runs steps as a user would: "name=text" types text over a field's content, "name=n"
-    // picks item n of a list, a bare name clicks a shown check box or button.
+    // "name=text" types over a field's text, "name=n" picks a list's item of that text or else
+    // item n, "name=dd/MM/yyyy" sets a date field, a bare name clicks a shown check box or button.
     void perform(const QStringList &steps) const
     {
         for (const QString &step : steps) {
-            const QString name = step.section(QLatin1Char('='), 0, 0);
             const QString value = step.section(QLatin1Char('='), 1);
-            QWidget *widget = names.value(name);
+            QWidget *widget = names.value(step.section(QLatin1Char('='), 0, 0));
             QVERIFY2(widget, qPrintable(step));
             if (auto *field = qobject_cast<QLineEdit *>(widget)) {
                 replaceText(field, value);
                 QCOMPARE(field->text(), value);
             } else if (auto *list = qobject_cast<QComboBox *>(widget)) {
-                list->setCurrentIndex(value.toInt());
+                list->setCurrentIndex(list->findText(value) >= 0 ? list->findText(value) : value.toInt());
+            } else if (auto *date = qobject_cast<QDateEdit *>(widget)) {
+                date->setDate(QDate::fromString(value, QStringLiteral("dd/MM/yyyy")));
             } else if (auto *button = qobject_cast<QAbstractButton *>(widget)) {
                 QVERIFY2(!button->isHidden(), qPrintable(step));
                 QTest::mouseClick(button, Qt::LeftButton);
             }
         }
     }
-
     // Compares fields with "name=text" pairs.
     void expectTexts(const QStringList &pairs) const
     {
+        QStringList seen;
         for (const QString &pair : pairs)
-            QCOMPARE(pair.section(QLatin1Char('='), 0, 0) + QLatin1Char('=')
-                    + text(pair.section(QLatin1Char('='), 0, 0)),
-                pair);
+            seen << pair.section(QLatin1Char('='), 0, 0) + '=' + text(pair.section(QLatin1Char('='), 0, 0));
+        QCOMPARE(seen, pairs);
     }
 
-    // The names of the widgets shown, sorted; "searchNumber" lives in the search pop-up.
+    // The names of the widgets shown, marked or ticked, sorted.
     QStringList shown() const
     {
-        return namesWhere([](const QString &name, QWidget *widget) {
-            return name != QLatin1String("searchNumber") && !widget->isHidden();
-        });
+        QStringList result = namesWhere([](const QWidget *widget) { return !widget->isHidden(); });
+        result.removeAll(QStringLiteral("searchNumber")); // it lives in the search pop-up
+        return result;
     }
-    QStringList markedNames() const
-    {
-        return namesWhere([](const QString &, QWidget *widget) { return marked(widget); });
-    }
+    QStringList markedNames() const { return namesWhere(marked); }
     QStringList ticked() const
     {
-        return namesWhere([](const QString &, QWidget *widget) {
-            auto *box = qobject_cast<QCheckBox *>(widget);
-            return box && box->isChecked();
-        });
+        return namesWhere([](const QWidget *box) { return box->property("checked").toBool(); });
     }
 
     // No box left open and every queued answer used.
@@ -155,8 +130,7 @@ struct PageFixture : WindowFixture {
     // Settled, and exactly these boxes seen, as boxLines() writes them.
     void verifyBoxes(const QStringList &expected) const
     {
-        QVERIFY(!QApplication::activeModalWidget());
-        QCOMPARE(responder.pendingAnswers(), 0);
+        QVERIFY(settled());
         QCOMPARE(boxLines(responder), expected);
     }
 
@@ -164,10 +138,9 @@ private:
     template <typename Test> QStringList namesWhere(Test test) const
     {
         QStringList result;
-        for (auto it = names.begin(); it != names.end(); ++it) {
-            if (test(it.key(), it.value()))
+        for (auto it = names.begin(); it != names.end(); ++it)
+            if (test(it.value()))
                 result << it.key();
-        }
         return result;
     }
 };
