@@ -26,7 +26,7 @@
 #include "App.h"
 #include "BenchSupport.h"
 #include "DataGenerator.h"
-#include "FakeTimeServer.h"
+#include "TestSupport.h"
 
 #include <QApplication>
 #include <QComboBox>

@@ -13,7 +13,7 @@
 #include "App.h"
 #include "BenchSupport.h"
 #include "DataGenerator.h"
-#include "FakeTimeServer.h"
+#include "TestSupport.h"
 #include "dates/Quarters.h"
 #include "entries/Amount.h"
 

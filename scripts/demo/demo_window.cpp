@@ -10,7 +10,7 @@
 // scripts/screenshots.sh builds and runs it; it is not installed.
 
 #include "App.h"
-#include "FakeTimeServer.h"
+#include "TestSupport.h"
 
 #include <QApplication>
 #include <QDate>
