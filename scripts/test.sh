@@ -8,7 +8,8 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 jobs=$(nproc)
 
-"$root/scripts/setup.sh" clang libclang-rt-14-dev
+# The package test also packs, unpacks, validates and runs the Debian package.
+"$root/scripts/setup.sh" clang libclang-rt-14-dev dpkg-dev file lintian desktop-file-utils appstream xdg-user-dirs
 
 echo "== Fuzzer (bounded run)"
 cmake -S "$root/tests/fuzz" -B "$root/build-fuzz" -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo
