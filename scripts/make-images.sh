@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Turns the SVG sources in images/src/ into the PNG files in images/ that the program
 # reads from its working directory: images/src/NAME.svg becomes images/NAME.png, at the
-# size written in the SVG. Needs rsvg-convert (Debian's librsvg2-bin), installed if missing.
+# size written in the SVG; images/src/icon/brivana.svg, the application icon, becomes
+# images/icon/brivana-SIZE.png at the usual icon sizes. Needs rsvg-convert (Debian's librsvg2-bin), installed if missing.
 # Both the sources and the PNG files are committed; run this after changing a source.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -24,4 +25,11 @@ for source in "${sources[@]}"; do
     name=$(basename "$source" .svg)
     rsvg-convert --format=png --output="$root/images/$name.png" "$source"
     echo "images/$name.png"
+done
+
+mkdir -p "$root/images/icon"
+for size in 16 22 24 32 48 64 128 256; do
+    rsvg-convert --format=png --width="$size" --height="$size" \
+        --output="$root/images/icon/brivana-$size.png" "$root/images/src/icon/brivana.svg"
+    echo "images/icon/brivana-$size.png"
 done

@@ -10,7 +10,9 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 jobs=$(nproc)
 
-"$root/scripts/setup.sh" clang libclang-rt-14-dev clang-format
+# The package test also packs, unpacks, validates and runs the Debian package.
+"$root/scripts/setup.sh" clang libclang-rt-14-dev clang-format dpkg-dev file lintian desktop-file-utils appstream \
+    xdg-user-dirs
 
 echo "== Format (clang-format)"
 (cd "$root" && find app tests bench scripts \( -name '*.cpp' -o -name '*.h' \) -print0 |
