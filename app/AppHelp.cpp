@@ -62,15 +62,15 @@ const QString exportHelp
 
 } // namespace
 
-QPushButton* App::addHelpButton(int page, PageBuilder& builder)
+QPushButton *App::addHelpButton(int page, PageBuilder &builder)
 {
-    QPushButton* button = builder.iconButton(
+    QPushButton *button = builder.iconButton(
         builder.page()->objectName() + QStringLiteral(".help"), helpIcon, QPoint(762, 4));
     m_helpButtons[size_t(page)] = button;
     return button;
 }
 
-void App::showHelp(const QString& title, const QString& text)
+void App::showHelp(const QString &title, const QString &text)
 {
     MessageBoxes::information(this, title, text);
 }

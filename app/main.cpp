@@ -2,7 +2,7 @@
 
 #include <QApplication>
 
-int main(int argc, char* argv[])
+int main(int argc, char *argv[])
 {
     QApplication application(argc, argv);
     int exitCode = 0;

@@ -64,7 +64,8 @@ double timeSend(App &app, BoxResponder &responder, const QString &fileName)
     const double elapsed = millisecondsOf(timer);
     if (responder.boxes().size() != 2
         || !responder.boxes().last().text.startsWith(QStringLiteral("Archivo exportado correctamente")))
-        qFatal("the export did not succeed: %s", qPrintable(responder.boxes().isEmpty() ? QString() : responder.boxes().last().text));
+        qFatal("the export did not succeed: %s",
+            qPrintable(responder.boxes().isEmpty() ? QString() : responder.boxes().last().text));
     if (!QFileInfo::exists(fileName))
         qFatal("no export file %s", qPrintable(fileName));
     return elapsed;

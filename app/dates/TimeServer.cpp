@@ -12,7 +12,7 @@ QByteArray timeServerRequest()
     return request;
 }
 
-std::optional<quint32> transmitSeconds(const QByteArray& reply)
+std::optional<quint32> transmitSeconds(const QByteArray &reply)
 {
     if (reply.size() < RequestSize)
         return std::nullopt;

@@ -10,14 +10,14 @@ class QWidget;
 namespace MessageBoxes {
 
 // A box with the single OK button.
-void information(QWidget* parent, const QString& title, const QString& text);
-void warning(QWidget* parent, const QString& title, const QString& text);
-void critical(QWidget* parent, const QString& title, const QString& text);
+void information(QWidget *parent, const QString &title, const QString &text);
+void warning(QWidget *parent, const QString &title, const QString &text);
+void critical(QWidget *parent, const QString &title, const QString &text);
 
 // A two-choice question. The first answer is the cautious one and the default; the
 // buttons keep this order, and Escape and the close control answer nothing, so the
 // user has to choose. Returns true when the second answer was chosen.
-bool confirm(QWidget* parent, QMessageBox::Icon icon, const QString& title, const QString& text,
-    const QString& cautiousAnswer, const QString& goAheadAnswer);
+bool confirm(QWidget *parent, QMessageBox::Icon icon, const QString &title, const QString &text,
+    const QString &cautiousAnswer, const QString &goAheadAnswer);
 
 } // namespace MessageBoxes

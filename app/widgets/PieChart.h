@@ -18,7 +18,7 @@ public:
         int redSpan = 0;
     };
 
-    explicit PieChart(QWidget* parent = nullptr);
+    explicit PieChart(QWidget *parent = nullptr);
 
     // Stores both shares and repaints at once.
     void setValues(float blue, float red);
@@ -28,8 +28,8 @@ public:
     static Slices slicesFor(float blue, float red);
 
 protected:
-    void paintEvent(QPaintEvent* event) override;
+    void paintEvent(QPaintEvent *event) override;
 
 private:
-    std::array<float, 2> m_values { 0.0f, 0.0f };
+    std::array<float, 2> m_values{ 0.0f, 0.0f };
 };
