@@ -1,235 +1,239 @@
-// The storage modules on their own, against a database file of their own: what each one
-// stores comes back by name in the stored forms, and each reports the driver's errors.
+// The storage modules and the export writer on a database file: what each module stores comes
+// back, in the stored forms; the driver's errors and a full device are reported.
 
+#include "results/ExportWriter.h"
 #include "storage/Database.h"
+#include "storage/ExportTables.h"
 #include "storage/InvoiceStore.h"
 #include "storage/OtherEntryStore.h"
 #include "storage/OwnerStore.h"
 #include "storage/PartyStore.h"
 
-#include <QSqlDatabase>
+#include <QBuffer>
+#include <QRandomGenerator>
 #include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QTest>
 
-class TestStores final : public QObject {
-    Q_OBJECT
-
-private slots:
-    void init();
-    void cleanup();
-    void ownerPartiesAndEntriesComeBack();
-    void invoicesComeBack_data();
-    void invoicesComeBack();
-    void theCounterOfEachTypeAdvancesAlone_data();
-    void theCounterOfEachTypeAdvancesAlone();
-    void anUpdateOfNoRowChangesNone();
-    void aLockedFileGivesTheDriversError_data();
-    void aLockedFileGivesTheDriversError();
-
-private:
-    // Every row's value of column in table, as "<storage type>:<text>".
-    QStringList stored(const QString &table, const QString &column);
-
-    QTemporaryDir m_dir;
-    QSqlDatabase m_db;
-};
+#include <cmath>
 
 namespace {
-const QString connectionName = QStringLiteral("stores");
-const QString lockName = QStringLiteral("stores-lock");
 const PartyRow client{ 0, 43000001, "B12345678", "Cliente Uno", "Calle Sol 3", "04100", "Níjar", "Almería",
     "España" };
 const PartyRow supplier{ 1, 40000001, "B12345678", "Proveedor Uno", "Calle Mar 1", "04001", "Almería",
     "Almería", "España" };
+
+// A file on a disk with room bytes free: a write takes what fits, the next fails with the reason.
+struct FillingDisk final : QBuffer {
+    qint64 room = 0;
+    qint64 writeData(const char *data, qint64 size) override
+    {
+        if (pos() < room)
+            return QBuffer::writeData(data, qMin(size, room - pos()));
+        setErrorString(QStringLiteral("No space left on device"));
+        return -1;
+    }
+};
 } // namespace
 
-void TestStores::init()
-{
-    m_db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connectionName);
-    m_db.setDatabaseName(m_dir.filePath(QStringLiteral("data.db")));
-    // A locked file fails at once instead of after SQLite's wait.
-    m_db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=0"));
-    QVERIFY(m_db.open());
-    for (const QString &statement : schemaStatements())
-        QVERIFY(!runStatement(m_db, statement).isValid());
-    QVERIFY(!seedCounters(m_db).isValid());
-}
+class TestStores final : public QObject {
+    Q_OBJECT
+    QTemporaryDir m_dir;
+    QSqlDatabase m_db;
 
-void TestStores::cleanup()
-{
-    m_db.close();
-    m_db = QSqlDatabase();
-    QSqlDatabase::removeDatabase(connectionName);
-    QFile::remove(m_dir.filePath(QStringLiteral("data.db")));
-}
-
-QStringList TestStores::stored(const QString &table, const QString &column)
-{
-    QSqlQuery query(m_db);
-    QStringList values;
-    if (query.exec(QStringLiteral("SELECT typeof(%1) || ':' || %1 FROM %2").arg(column, table))) {
-        while (query.next())
-            values << query.value(0).toString();
-    }
-    return values;
-}
-
-void TestStores::ownerPartiesAndEntriesComeBack()
-{
-    QVERIFY(!readOwner(m_db).value);
-    QVERIFY(!insertOwner(
-        m_db, { "12345678Z", "Brivana SL", "Calle Luna 2", "04100", "Níjar", "Almería", "España", 2 })
-                 .isValid());
-    const auto owner = readOwner(m_db);
-    QVERIFY(owner.ok() && owner.value);
-    QCOMPARE(QVariantList({ owner.value->nif, owner.value->businessName, owner.value->technician }),
-        QVariantList({ "12345678Z", "Brivana SL", 2 }));
-    QCOMPARE(readOwnerNif(m_db).value, QString("12345678Z"));
-    QCOMPARE(stored("admin", "cp"), QStringList{ "integer:4100" });
-
-    QVERIFY(!insertParty(m_db, client).isValid());
-    QVERIFY(!insertParty(m_db, supplier).isValid());
-    QCOMPARE(partyCount(m_db).value, 2);
-    QCOMPARE(partyNames(m_db, 1).value, QStringList{ supplier.name });
-    const auto found = partyAt(m_db, 1).value;
-    QVERIFY(found);
-    QCOMPARE(QStringList({ found->nif, found->name, found->address, found->postalCode, found->town,
-                 found->province, found->country }),
-        QStringList({ client.nif, client.name, client.address, "4100", client.town, client.province,
-            client.country }));
-    QCOMPARE(found->id, client.id);
-    QVERIFY(!partyAt(m_db, 3).value);
-    const auto sameNif = partiesWithNif(m_db, client.nif).value;
-    QCOMPARE(sameNif.size(), 2);
-    QCOMPARE(sameNif[1].type, 1);
-    QCOMPARE(partyRowOfNif(m_db, client.nif, 1).value, std::optional<unsigned>(2));
-    QCOMPARE(accountOfParty(m_db, 1, supplier.name).value, std::optional<uint>(40000001));
-    QVERIFY(!accountOfParty(m_db, 0, supplier.name).value);
-    QCOMPARE(nameOfAccount(m_db, client.id).value, std::optional<QString>(client.name));
-    // A duplicate is the same identifier or name within one type.
-    QVERIFY(partyExists(m_db, "A00000000", client.name, 0).value);
-    QVERIFY(partyExists(m_db, client.nif, "Otro", 1).value);
-    QVERIFY(!partyExists(m_db, "A00000000", client.name, 1).value);
-
-    QVERIFY(!insertOtherEntry(m_db, { QDate(2014, 12, 5), 21.105f, "62800000" }).isValid());
-    QCOMPARE(stored("ogei", "fecha") + stored("ogei", "importe") + stored("ogei", "ctc"),
-        QStringList({ "text:05/12/2014", "real:21.105", "integer:62800000" }));
-}
-
-void TestStores::invoicesComeBack_data()
-{
-    QTest::addColumn<bool>("issued");
-    QTest::newRow("femi") << true;
-    QTest::newRow("frec") << false;
-}
-
-void TestStores::invoicesComeBack()
-{
-    QFETCH(bool, issued);
-    const InvoiceTable &table = issued ? issuedInvoices() : receivedInvoices();
-    InvoiceRow row{ 43000001, issued ? "A-2014" : "", "F/7", QDate(2014, 12, 5), 2, {}, {}, 100, 15, 15,
-        121.5f, "70000000" };
-    for (int i = 0; i < table.flagColumns.size(); ++i)
-        row.flags << (i % 3 == 0);
-    for (int line = 0; line < 4; ++line) {
-        for (int i = 0; i < 5; ++i)
-            row.lines[line][i] = 21.105f + float(10 * line + i);
-    }
-    QVERIFY(!insertInvoice(m_db, table, row).isValid());
-    QVERIFY(invoiceNumberTaken(m_db, table, "F/7").value);
-    QVERIFY(!invoiceNumberTaken(m_db, table, "F/8").value);
-    QVERIFY(!invoiceWithNumber(m_db, table, "F/8").value);
-
-    const auto found = invoiceWithNumber(m_db, table, "F/7");
-    QVERIFY(found.ok() && found.value);
-    const InvoiceRow &back = *found.value;
-    QCOMPARE(QVariantList({ back.party, back.series, back.number, back.date, back.type, back.account }),
-        QVariantList({ row.party, row.series, row.number, row.date, row.type, row.account }));
-    QCOMPARE(back.flags, row.flags);
-    QVERIFY(back.lines == row.lines);
-    QCOMPARE(
-        QList<float>({ back.withholdingBase, back.withholdingPercentage, back.withholdingQuota, back.total }),
-        QList<float>({ 100, 15, 15, 121.5f }));
-
-    // The stored forms: dates as text, flags as 1 and 0, amounts as their shortest decimal.
-    QCOMPARE(stored(table.name, "fecha"), QStringList{ "text:05/12/2014" });
-    QCOMPARE(stored(table.name, table.flagColumns[0]) + stored(table.name, table.flagColumns[1]),
-        QStringList({ "integer:1", "integer:0" }));
-    QCOMPARE(stored(table.name, table.lineStems[4] + "2"), QStringList{ "real:45.105" });
-    QCOMPARE(stored(table.name, "ctc"), QStringList{ "integer:70000000" });
-
-    const auto totals = datedTotals(m_db, table).value;
-    const auto bases = datedBases(m_db, table).value;
-    QCOMPARE(totals.size(), 1);
-    QCOMPARE(QVariantList({ totals[0].date, totals[0].amount, bases[0].amount }),
-        QVariantList({ "05/12/2014", 121.5f, 51.105f }));
-}
-
-void TestStores::theCounterOfEachTypeAdvancesAlone_data()
-{
-    QTest::addColumn<int>("type");
-    QTest::addColumn<QList<qlonglong>>("after");
-    QTest::newRow("clients") << 0 << QList<qlonglong>{ 43000001, 40000000 };
-    QTest::newRow("suppliers") << 1 << QList<qlonglong>{ 43000000, 40000001 };
-}
-
-void TestStores::theCounterOfEachTypeAdvancesAlone()
-{
-    QFETCH(int, type);
-    QFETCH(QList<qlonglong>, after);
-    // Seeding again adds no second row.
-    QVERIFY(!seedCounters(m_db).isValid());
-    const auto last = lastAccount(m_db, type).value;
-    QVERIFY(last);
-    const auto advanced = advanceLastAccount(m_db, type, *last + 1);
-    QVERIFY(advanced.ok());
-    QCOMPARE(advanced.value, 1);
-    QCOMPARE(QList<qlonglong>({ *lastAccount(m_db, 0).value, *lastAccount(m_db, 1).value }), after);
-}
-
-void TestStores::anUpdateOfNoRowChangesNone()
-{
-    const auto updated = updateParty(m_db, client);
-    QVERIFY(updated.ok());
-    QCOMPARE(updated.value, 0);
-    QVERIFY(!insertParty(m_db, client).isValid());
-    PartyRow moved = client;
-    moved.town = "Mojácar";
-    QCOMPARE(updateParty(m_db, moved).value, 1);
-    QCOMPARE(partyAt(m_db, 1).value->town, moved.town);
-
-    QVERIFY(QSqlQuery(m_db).exec("DELETE FROM lasts"));
-    QVERIFY(!lastAccount(m_db, 0).value);
-    QCOMPARE(advanceLastAccount(m_db, 0, 1).value, 0);
-}
-
-void TestStores::aLockedFileGivesTheDriversError_data()
-{
-    QTest::addColumn<int>("kind");
-    QTest::newRow("read") << 0;
-    QTest::newRow("insert") << 1;
-    QTest::newRow("update") << 2;
-    QTest::newRow("create") << 3;
-}
-
-void TestStores::aLockedFileGivesTheDriversError()
-{
-    QFETCH(int, kind);
+    // The first row's values of the blank-separated columns, each as "<storage type>:<text>".
+    QString stored(const QString &table, const QString &columns)
     {
-        QSqlDatabase holder = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), lockName);
-        holder.setDatabaseName(m_db.databaseName());
-        QVERIFY(holder.open());
-        QVERIFY(QSqlQuery(holder).exec("BEGIN EXCLUSIVE"));
-        const QSqlError error = kind == 0 ? readOwner(m_db).error
-            : kind == 1                   ? insertParty(m_db, client)
-            : kind == 2                   ? advanceLastAccount(m_db, 0, 1).error
-                                          : runStatement(m_db, schemaStatements().first());
-        QCOMPARE(error.databaseText(), QStringLiteral("database is locked"));
-        QVERIFY(QSqlQuery(holder).exec("ROLLBACK"));
+        QStringList values;
+        for (const QString &column : columns.split(' '))
+            values << QStringLiteral("typeof(%1) || ':' || %1").arg(column);
+        QSqlQuery query(m_db);
+        query.exec("SELECT " + values.join(" || ' ' || ") + " FROM " + table);
+        return query.next() ? query.value(0).toString() : QString();
     }
-    QSqlDatabase::removeDatabase(lockName);
-}
+    // Writes the four tables into device: empty, or the writer's reason.
+    QString writeInto(QIODevice &device)
+    {
+        ExportTables tables(m_db);
+        if (!device.open(QIODevice::WriteOnly) || tables.run().isValid())
+            return "not run";
+        ExportWriter writer(device);
+        return writer.write(tables.parties(), tables.issued(), tables.received(), tables.otherEntries())
+            ? QString()
+            : "failed: " + writer.errorString();
+    }
+
+private slots:
+    void init()
+    {
+        // A connection and a file per test and row, open until the end.
+        const QString name = QTest::currentTestFunction() + QString(QTest::currentDataTag());
+        m_db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
+        m_db.setDatabaseName(m_dir.filePath(name));
+        // A locked file fails at once instead of after SQLite's wait.
+        m_db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=0"));
+        QVERIFY(m_db.open());
+        for (const QString &statement : schemaStatements())
+            QVERIFY(!runStatement(m_db, statement).isValid());
+        QVERIFY(!seedCounters(m_db).isValid());
+    }
+
+    void ownerPartiesAndEntriesComeBack()
+    {
+        QVERIFY(!readOwner(m_db).value);
+        QVERIFY(!insertOwner(
+            m_db, { "12345678Z", "Brivana SL", "Calle Luna 2", "04100", "Níjar", "Almería", "España", 2 })
+                     .isValid());
+        const auto owner = readOwner(m_db);
+        QVERIFY(owner.ok() && owner.value);
+        QCOMPARE(QVariantList({ owner.value->nif, owner.value->businessName, owner.value->technician,
+                     *readOwnerNif(m_db).value, stored("admin", "cp") }),
+            QVariantList({ "12345678Z", "Brivana SL", 2, "12345678Z", "integer:4100" }));
+
+        QVERIFY(!insertParty(m_db, client).isValid() && !insertParty(m_db, supplier).isValid());
+        const auto found = partyAt(m_db, 1).value;
+        QVERIFY(found && !partyAt(m_db, 3).value);
+        QCOMPARE(QVariantList({ found->id, found->nif, found->name, found->address, found->postalCode,
+                     found->town, found->province, found->country }),
+            QVariantList({ client.id, client.nif, client.name, client.address, "4100", client.town,
+                client.province, client.country }));
+        const auto sameNif = partiesWithNif(m_db, client.nif).value;
+        QCOMPARE(QVariantList({ partyCount(m_db).value, partyNames(m_db, 1).value, sameNif.size(),
+                     sameNif[1].type, *partyRowOfNif(m_db, client.nif, 1).value,
+                     *accountOfParty(m_db, 1, supplier.name).value, *nameOfAccount(m_db, client.id).value }),
+            QVariantList({ 2, QStringList{ supplier.name }, 2, 1, 2u, 40000001u, client.name }));
+        QVERIFY(!accountOfParty(m_db, 0, supplier.name).value);
+        // A duplicate is the same identifier or name within one type.
+        QVERIFY(partyExists(m_db, "A00000000", client.name, 0).value
+            && partyExists(m_db, client.nif, "Otro", 1).value
+            && !partyExists(m_db, "A00000000", client.name, 1).value);
+
+        QVERIFY(!insertOtherEntry(m_db, { QDate(2014, 12, 5), 21.105f, "62800000" }).isValid());
+        QCOMPARE(stored("ogei", "fecha importe ctc"), "text:05/12/2014 real:21.105 integer:62800000");
+    }
+
+    void invoicesComeBack_data()
+    {
+        QTest::addColumn<bool>("issued");
+        QTest::newRow("femi") << true;
+        QTest::newRow("frec") << false;
+    }
+    void invoicesComeBack()
+    {
+        QFETCH(bool, issued);
+        const InvoiceTable &table = issued ? issuedInvoices() : receivedInvoices();
+        InvoiceRow row{ 43000001, issued ? "A-2014" : "", "F/7", QDate(2014, 12, 5), 2, {}, {}, 100, 15, 15,
+            121.5f, "70000000" };
+        for (int i = 0; i < table.flagColumns.size(); ++i)
+            row.flags << (i % 3 == 0);
+        for (int i = 0; i < 20; ++i)
+            row.lines[i / 5][i % 5] = 21.105f + float(2 * i - i % 5);
+        QVERIFY(!insertInvoice(m_db, table, row).isValid());
+        QVERIFY(invoiceNumberTaken(m_db, table, "F/7").value && !invoiceNumberTaken(m_db, table, "F/8").value
+            && !invoiceWithNumber(m_db, table, "F/8").value);
+        const auto found = invoiceWithNumber(m_db, table, "F/7");
+        QVERIFY(found.ok() && found.value);
+        const InvoiceRow &back = *found.value;
+        QCOMPARE(QVariantList({ back.party, back.series, back.number, back.date, back.type, back.account,
+                     back.withholdingBase, back.withholdingPercentage, back.withholdingQuota, back.total }),
+            QVariantList({ row.party, row.series, row.number, row.date, row.type, row.account, 100.0f, 15.0f,
+                15.0f, 121.5f }));
+        QCOMPARE(back.flags, row.flags);
+        QVERIFY(back.lines == row.lines);
+        // The stored forms: dates as text, flags as 1 and 0, amounts as their shortest decimal.
+        QCOMPARE(stored(table.name,
+                     "fecha " + table.flagColumns[0] + ' ' + table.flagColumns[1] + ' ' + table.lineStems[4]
+                         + "2 ctc"),
+            "text:05/12/2014 integer:1 integer:0 real:45.105 integer:70000000");
+        const auto totals = datedTotals(m_db, table).value;
+        const auto bases = datedBases(m_db, table).value;
+        QCOMPARE(totals.size(), 1);
+        QCOMPARE(QVariantList({ totals[0].date, totals[0].amount, bases[0].amount }),
+            QVariantList({ "05/12/2014", 121.5f, 51.105f }));
+    }
+
+    // Each type's counter advances alone; seeding again adds no second row.
+    void theCounterOfEachTypeAdvancesAlone()
+    {
+        QVERIFY(!seedCounters(m_db).isValid());
+        QCOMPARE(advanceLastAccount(m_db, 0, *lastAccount(m_db, 0).value + 1).value, 1);
+        QCOMPARE(advanceLastAccount(m_db, 1, *lastAccount(m_db, 1).value + 1).value, 1);
+        QCOMPARE(QList<qlonglong>({ *lastAccount(m_db, 0).value, *lastAccount(m_db, 1).value }),
+            QList<qlonglong>({ 43000001, 40000001 }));
+    }
+
+    void anUpdateOfNoRowChangesNone()
+    {
+        const auto updated = updateParty(m_db, client);
+        QVERIFY(updated.ok() && updated.value == 0);
+        QVERIFY(!insertParty(m_db, client).isValid());
+        PartyRow moved = client;
+        moved.town = "Mojácar";
+        QCOMPARE(updateParty(m_db, moved).value, 1);
+        QCOMPARE(partyAt(m_db, 1).value->town, moved.town);
+        QVERIFY(QSqlQuery(m_db).exec("DELETE FROM lasts"));
+        QVERIFY(!lastAccount(m_db, 0).value);
+        QCOMPARE(advanceLastAccount(m_db, 0, 1).value, 0);
+    }
+
+    void aLockedFileGivesTheDriversError()
+    {
+        QSqlDatabase holder = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("lock"));
+        holder.setDatabaseName(m_db.databaseName());
+        QVERIFY(holder.open() && QSqlQuery(holder).exec("BEGIN EXCLUSIVE"));
+        for (const QSqlError &error : { readOwner(m_db).error, insertParty(m_db, client),
+                 advanceLastAccount(m_db, 0, 1).error, runStatement(m_db, schemaStatements().first()) })
+            QCOMPARE(error.databaseText(), QStringLiteral("database is locked"));
+    }
+
+    // Amounts as stored, and reals no form can produce but a database may hold: ties at the
+    // 15th digit, more than 15 digits, both notations and their borders, random bit patterns
+    // and whole cents times a power of ten, like sums of amounts.
+    void realsAreWrittenAsQtWritesThemWith15Digits()
+    {
+        QVariantList values{ 21.105, 1493830.0, 0.21, 21.5, 2100000.0, 0.00001, 0.0001, 1e15, 1e16,
+            123456789012345678.0, 0.1 + 0.2, 33110032036284.25, -292412377032120.5, 999999999999999.4,
+            999999999999999.5, 5e-324, 1e308, -0.0, -12.5 };
+        QRandomGenerator random(20160515);
+        for (int i = 0; i < 2000; ++i)
+            values << std::ldexp(random.generateDouble() - 0.5, random.bounded(-1070, 1024))
+                   << double(random.bounded(100000000)) / 100 * std::pow(10.0, random.bounded(-6, 12));
+        QSqlQuery insert(m_db);
+        QVERIFY(m_db.transaction() && insert.prepare("INSERT INTO ogei VALUES (NULL, '01/01/2016', ?, 1)"));
+        insert.addBindValue(values);
+        QVERIFY(insert.execBatch() && m_db.commit());
+        QBuffer buffer;
+        QCOMPARE(writeInto(buffer), QString());
+        const QList<QByteArray> lines = buffer.data().split('\n');
+        QCOMPARE(lines.size(), 2 + values.size() + 1);
+        for (int i = 0; i < values.size(); ++i) {
+            // ";;…;fecha;importe;ctc;\r": the amount is the second field from the end.
+            const QList<QByteArray> fields = lines[2 + i].split(';');
+            QCOMPARE(fields.size(), 89);
+            QCOMPARE(QString::fromLatin1(fields[86]), QString::number(values[i].toDouble(), 'g', 15));
+        }
+    }
+
+    // About 12 KB go to the device in one block, about 75 KB in two: no room, a short export
+    // cut in its one block, a long one cut in its first block or in its second.
+    void aDeviceThatFillsUpIsReportedWithItsReason_data()
+    {
+        QTest::addColumn<QString>("row");
+        for (const char *row : { "0 100", "4096 100", "8192 100", "4096 700", "8192 700", "73728 700" })
+            QTest::newRow(row) << QString(row);
+    }
+    void aDeviceThatFillsUpIsReportedWithItsReason()
+    {
+        QFETCH(QString, row);
+        QVERIFY(
+            QSqlQuery(m_db).exec("WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < "
+                + row.section(' ', 1) + ") INSERT INTO ogei SELECT NULL, '04/05/2016', i, 62800000 FROM n"));
+        FillingDisk disk;
+        disk.room = row.section(' ', 0, 0).toLongLong();
+        QCOMPARE(writeInto(disk), QStringLiteral("failed: No space left on device"));
+        QCOMPARE(disk.size(), disk.room);
+    }
+};
 
 QTEST_GUILESS_MAIN(TestStores)
 #include "test_stores.moc"
