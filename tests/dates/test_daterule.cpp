@@ -1,7 +1,7 @@
 // The rule of the three "Fecha" fields: only days of today's quarter, up to today; a date
 // outside it is corrected, with its box.
 
-#include "PageDriving.h"
+#include "TestSupport.h"
 
 class TestDateRule final : public QObject {
     Q_OBJECT
@@ -36,7 +36,7 @@ private slots:
     {
         QFETCH(bool, todayKnown);
         QFETCH(QString, step);
-        PageFixture f;
+        WindowFixture f;
         QVERIFY(f.start(-1, todayKnown ? QDate(2015, 5, 15) : QDate()));
         f.nameWidgetsOf(f.app.get());
         f.perform({ step });
