@@ -98,7 +98,7 @@ private slots:
         QVERIFY(f.start(tab));
         QWidget *page = tab >= 0 ? f.app->tabs()->currentWidget() : f.app->registrationPage().frame;
         f.perform(steps.replaceInStrings(QRegularExpression("^"), page->objectName() + '.'));
-        QCOMPARE(f.takeBoxes(), QStringList());
+        QVERIFY(!QApplication::activeModalWidget() && f.responder.pendingAnswers() == 0);
         const QStringList found = problems(page);
         QVERIFY2(found.isEmpty(), qPrintable(found.join("; ")));
     }
