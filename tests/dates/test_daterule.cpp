@@ -1,7 +1,7 @@
 // The three "Fecha" fields each apply the date rule: a date after today or outside today's
 // quarter is corrected, with its box, and a corrected date passes without one.
 
-#include "PageDriving.h"
+#include "TestSupport.h"
 
 class TestDateRule final : public QObject {
     Q_OBJECT
@@ -22,7 +22,7 @@ private slots:
     {
         QFETCH(QString, row);
         const QStringList words = row.split(' ');
-        PageFixture f;
+        WindowFixture f;
         QVERIFY(f.start(-1, QDate::fromString(words[0], QStringLiteral("dd/MM/yyyy"))));
         f.nameWidgetsOf(f.app.get());
         f.perform({ words[1] });

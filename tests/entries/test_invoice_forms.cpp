@@ -1,6 +1,6 @@
 // The invoice pages and "Otros Gastos e Ingresos" through the window.
 
-#include "FormDriving.h"
+#include "TestSupport.h"
 
 namespace {
 
@@ -60,16 +60,13 @@ const struct Save {
             "line1.surchargeRate=5.2 save#es_obligatorio.#!line1.base @line1.base",
             "line1.base=100 fixedAssetSale save#111_222 valores_introducidos.#number=F-1",
             "line1.rate=21 line2.base=50 cashBasis save#111_222 es_obligatorio.#!line2.surchargeRate",
-
             "line2.surchargeRate=1.4 line2.rate=10 line3.base=20 line3.rate=4 withholding "
             "save#es_obligatorio.#!withholding.base",
-
             "withholding.base=150 withholding.percentage=15 save#de_retención.#number=F-1",
             "rental sql:UPDATE_cap_SET_type=type+2 save#el_cliente.#" }
             + confirmations,
         "1 43000002 A F-1 10/05/2016 0 0 0 0 1 1 1 0 1 100 21 21 0 0 50 10 5 0 0 20 4 0.8 0 0 170 35 "
-        "26.8 "
-        "0 0 150 15 22.5 174.3 75200000",
+        "26.8 0 0 150 15 22.5 174.3 75200000",
         "client=-1 date=2016-05-15 number= series= total=0 type=-1 @save",
         "client=0 type=1 account=0 series=B number=F-1 line1.base=50 save#account:70000000 este_Nº", "" },
     { "received", 2,
@@ -78,15 +75,12 @@ const struct Save {
             "@account",
             "account=13 withholding save#account:62900009 es_obligatorio#!number @number",
             "number=7 save#es_obligatorio#!withholding.base @withholding.base",
-
             "withholding.base=1000 withholding.percentage=15 save#es_obligatorio.#!line1.base @line1.base",
-
             "line1.base=100 line1.rate=21 line3.rate=4 save#valores_introducidos.#number=7",
             "line3.base=50 cashBasis save#111_222 de_retención.#number=7",
             "rental sql:UPDATE_cap_SET_type=type+2 save#el_proveedor.#" }
             + confirmations,
-        "1 40000001 7 10/05/2016 0 0 0 0 1 1 1 0 100 21 21 0 0 0 0 0 0 0 50 4 2 0 0 150 25 23 0 0 1000 "
-        "15 "
+        "1 40000001 7 10/05/2016 0 0 0 0 1 1 1 0 100 21 21 0 0 0 0 0 0 0 50 4 2 0 0 150 25 23 0 0 1000 15 "
         "150 23 62900009",
         "date=2016-05-15 number= supplier=-1 total=0 type=-1 @supplier",
         "supplier=0 type=2 account=0 number=7 line1.base=50 save#account:60000000 este_Nº",
@@ -98,7 +92,7 @@ const struct Save {
         "account=11#account:77800000", "" },
 };
 
-bool openInvoices(Form &f, int tab)
+bool openInvoices(WindowFixture &f, int tab)
 {
     for (const QString party :
         { "1 40000001 Cliente_Uno", "0 43000001 Cliente_Uno", "0 43000002 Talleres_Níjar" })
@@ -119,7 +113,7 @@ private slots:
     {
         QFETCH(int, row);
         const Choice &c = choices[row];
-        Form f;
+        WindowFixture f;
         QVERIFY(openInvoices(f, c.tab));
         const QString boxes = f.act("type=0 " + c.steps);
         QStringList shown = f.state() + words(boxes).replaceInStrings(QRegularExpression("^"), "#");
@@ -133,8 +127,10 @@ private slots:
     {
         QFETCH(int, row);
         const Save &c = saves[row];
-        LocaleScope decimalComma(c.tab == 3);
-        Form f;
+        const QLocale previous; // a decimal comma on "Otros Gastos e Ingresos"
+        QLocale::setDefault(c.tab == 3 ? QLocale(QLocale::Spanish, QLocale::Spain) : previous);
+        const auto restore = qScopeGuard([previous] { QLocale::setDefault(previous); });
+        WindowFixture f;
         QVERIFY(openInvoices(f, c.tab));
         f.run(c.script.mid(0, c.script.size() - 1));
         f.app->dateFields()[size_t(c.tab - 1)].edit->setDate(QDate(2016, 5, 10));

@@ -1,6 +1,6 @@
 // The owner's registration and the clients and suppliers register through the window.
 
-#include "../entries/FormDriving.h"
+#include "TestSupport.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -12,7 +12,7 @@ private slots:
     // An owner stored meanwhile stays the only one; names and addresses keep no half character.
     void registration()
     {
-        Form f;
+        WindowFixture f;
         QVERIFY(f.open(-1));
         QGuiApplication::clipboard()->setText("😀");
         const PartiesPage &party = f.app->partiesPage();
@@ -29,16 +29,15 @@ private slots:
         insertOwner();
         const QString boxes = f.act("technician=2 register");
         QCOMPARE(boxes + '|' + f.app->windowTitle() + '|' + storedRows("admin"),
-            "sus_datos.|Brivana - Reformas del Sur ( Belisor )|1 12345678Z Reformas del Sur Calle Mayor 1 "
-            "4001 "
-            "Almería Almería España 1");
+            "sus_datos.|Brivana - Reformas del Sur ( Belisor )|"
+            "1 12345678Z Reformas del Sur Calle Mayor 1 4001 Almería Almería España 1");
         typeText(party.nif, f.app->ownerNif()); // the owner is no party
         QCOMPARE(f.act("") + party.nif->text(), "la_asesoría");
     }
 
     void register_()
     {
-        Form f;
+        WindowFixture f;
         insertOwner();
         for (const char *party : { "0 43000001 11111111H Alfa", "1 40000001 22222222J Beta",
                  "1 40000002 11111111H Alfa", "0 43000002 33333333P Gamma", "0 43000003 33333333P Delta" })
@@ -61,9 +60,8 @@ private slots:
             "searchClient searchNif=22222222J#NiF/CiF_introducido#",
             "address=N save#actualizados_correctamente.#type=-1 name=" });
         QCOMPARE(storedRows("cap WHERE auid IN (2, 6)") + storedRows("lasts"),
-            "2 1 40000001 22222222J Beta N 4001 almería almería España\n6 0 43000004 44444444A Épsilon L "
-            "4002 n a "
-            "E43000004 40000003");
+            "2 1 40000001 22222222J Beta N 4001 almería almería España\n"
+            "6 0 43000004 44444444A Épsilon L 4002 n a E43000004 40000003");
         QCOMPARE(itemsOf(f.app->receivedPage().supplier).join(' '), "Beta Alfa Delta");
         f.run({ "browse sql:DELETE_FROM_cap_WHERE_auid=2 address=x save#ningún_dato.#address=x",
             "previous next#no_encontrado.#type=-1 name=" });

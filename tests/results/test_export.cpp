@@ -1,30 +1,14 @@
 // "Enviar" through the window: the question first, then the file named after the owner and
 // today, or the box of what failed, which leaves the earlier file as it was.
 
-#include "PageDriving.h"
+#include "TestSupport.h"
 
 #include <sys/mount.h>
-
-namespace {
-
-const QString fileName = QStringLiteral("12345678Z_20160515.csv");
-
-QByteArray expectedFile(const char *name)
-{
-    return readFile(BRIVANA_TEST_DATA "/export/" + QString::fromLatin1(name));
-}
-
-// The question, with its buttons, then one box with "OK".
-QStringList sendingBoxes(const QString &box)
-{
-    return { box::confirmSending + "|No,Sí", box + "|OK" };
-}
-
-} // namespace
 
 class TestExport final : public QObject {
     Q_OBJECT
 
+    const QString fileName = QStringLiteral("12345678Z_20160515.csv");
     std::unique_ptr<WindowFixture> f;
 
     // Owner 12345678Z; today 15 May 2016 when known.
@@ -32,17 +16,21 @@ class TestExport final : public QObject {
     {
         f = std::make_unique<WindowFixture>();
         insertOwner();
-        QVERIFY(todayKnown ? f->startOn(QDate(2016, 5, 15)) : f->startWithoutToday());
-        f->app->tabs()->setCurrentIndex(5);
+        QVERIFY(f->start(5, todayKnown ? QDate(2016, 5, 15) : QDate()));
     }
     QStringList send(const QString &answer = "Sí")
     {
-        f->responder.answer(answer);
-        QTest::mouseClick(f->app->exportPage().send, Qt::LeftButton);
+        f->perform({ '>' + answer, "export.send" });
         return f->takeBoxes(true);
     }
+    // The question, with its buttons, then one box with "OK".
+    QStringList sendingBoxes(const QString &box) { return { box::confirmSending + "|No,Sí", box + "|OK" }; }
+    QByteArray expectedFile(const char *name)
+    {
+        return readFile(BRIVANA_TEST_DATA "/export/" + QString(name));
+    }
     // What the export left in the working folder.
-    static QStringList files()
+    QStringList files()
     {
         return QDir().entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot).filter(".csv");
     }

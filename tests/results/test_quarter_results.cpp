@@ -1,7 +1,7 @@
 // "IVA y resultados" through the window: each block sums what it is asked for, and the pie
 // shares the quarter's two sums.
 
-#include "PageDriving.h"
+#include "TestSupport.h"
 
 #include "widgets/PieChart.h"
 
@@ -45,13 +45,12 @@ private slots:
     void blocks()
     {
         QFETCH(QStringList, steps);
-        PageFixture f;
+        WindowFixture f;
         insertOwner();
         QVERIFY(seed("femi", "10/01/2026", 121, 100) && seed("femi", "31/03/2026", 242, 200)
             && seed("femi", "2026-05-10", 1000, 700) && seed("frec", "15/03/2026", 60.5, 50)
             && seed("frec", "", 40, 9));
         QVERIFY(f.start(4, QDate(2026, 5, 15)));
-        f.nameWidgetsOf(f.app.get());
         f.perform(steps);
         QStringList shown;
         for (const QString name :

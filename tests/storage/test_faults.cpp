@@ -1,6 +1,6 @@
 // Faults around data.db through the window.
 
-#include "../entries/FormDriving.h"
+#include "TestSupport.h"
 
 #include <QDir>
 #include <QLockFile>
@@ -13,9 +13,9 @@ class TestFaults final : public QObject {
 private slots:
     void fileThatIsNoDatabaseIsLeftAlone() // every statement fails, nothing is written
     {
-        Form f;
+        WindowFixture f;
         const QByteArray garbage = QByteArray("no database").repeated(6000);
-        QFile file(f.scratch.filePath("data.db"));
+        QFile file("data.db");
         QVERIFY(file.open(QIODevice::WriteOnly) && file.write(garbage) && file.flush());
         QVERIFY(f.open(-1) && f.act("") == QStringList(13, "execute_statement").join(' '));
         f.app.reset();
@@ -25,7 +25,7 @@ private slots:
     // Under another program's lock a save fails at once, at a read or at a write.
     void lockedSavesStoreNothing()
     {
-        Form f;
+        WindowFixture f;
         insertOwner();
         insertParty(0, 43000001, "11111111H", "Alfa");
         QVERIFY(f.open(0));
@@ -50,9 +50,8 @@ private slots:
     {
         for (const QString expected : { "|started\n|0|data.db",
                  "data.db|3|Error|No se ha podido establecer la conexión a la base de datos interna.\n|255|",
-                 ".data.db.lock|3|Error|Brivana ya está abierto con estos datos en otra ventana.\nCierre la "
-                 "otra "
-                 "ventana antes de volver a abrirlo.\n|1|.data.db.lock" }) {
+                 ".data.db.lock|3|Error|Brivana ya está abierto con estos datos en otra ventana.\n"
+                 "Cierre la otra ventana antes de volver a abrirlo.\n|1|.data.db.lock" }) {
             ScratchDirectory scratch;
             QLockFile otherWindow(".data.db.lock");
             QVERIFY(!expected.startsWith("data.db") || QDir().mkdir("data.db"));

@@ -1,6 +1,7 @@
 #pragma once
 
-// The shared harness: box responder, fake time server, scratch folder, typing, data.db, window.
+// The shared harness: box responder, fake time server, scratch folder, typing, data.db, and one
+// window under test driven as a person would, its widgets by their names.
 
 #include "App.h"
 #include "storage/Database.h"
@@ -10,24 +11,22 @@
 #include <QtTest>
 #include <QtWidgets>
 
-#include <cstdio>
 #include <functional>
 #include <memory>
 #include <optional>
+#include <utility>
 
 // Answers modal boxes by button texts queued before the call that opens them, and records each.
 // With the queue empty a box gets "OK", else its leftmost button and is recorded as unexpected,
 // so that a missing answer fails instead of hanging. Its timer runs inside the boxes' loops too.
-class BoxResponder : public QObject {
-public:
+struct BoxResponder : QObject {
     struct Box {
         QMessageBox::Icon icon = QMessageBox::NoIcon;
         QString title, text;
         QStringList buttons;
         bool unexpected = false;
     };
-    explicit BoxResponder(QObject *parent = nullptr)
-        : QObject(parent)
+    BoxResponder()
     {
         connect(&m_timer, &QTimer::timeout, this, [this] { poll(); });
         m_timer.start(5);
@@ -37,12 +36,9 @@ public:
     const QList<Box> &boxes() const { return m_boxes; }
     void clear() { m_boxes.clear(); }
     int pendingAnswers() const { return int(m_answers.size()); }
-    // Prints each box ("icon|title|text") as it is seen, for tests that read a child process.
-    void setEcho(bool echo) { m_echo = echo; }
     // Runs step on each box while it is still open, before it is answered.
     void whileOpen(std::function<void(const Box &)> step) { m_whileOpen = std::move(step); }
 
-private:
     void poll()
     {
         auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
@@ -56,9 +52,6 @@ private:
         const qsizetype index = seen.buttons.indexOf(m_answers.isEmpty() ? "OK" : m_answers.takeFirst());
         seen.unexpected = index < 0;
         m_boxes << seen;
-        if (m_echo)
-            std::printf("%d|%s|%s\n", int(seen.icon), qPrintable(seen.title), qPrintable(seen.text));
-        std::fflush(stdout);
         if (m_whileOpen)
             m_whileOpen(seen);
         QAbstractButton *chosen = index >= 0 ? buttons[index]
@@ -70,15 +63,12 @@ private:
     QTimer m_timer;
     QStringList m_answers;
     QList<Box> m_boxes;
-    bool m_echo = false;
     std::function<void(const Box &)> m_whileOpen;
 };
 
 // A time server on 127.0.0.1 that answers each request with the reply chosen, if any.
-class FakeTimeServer : public QObject {
-public:
-    explicit FakeTimeServer(QObject *parent = nullptr)
-        : QObject(parent)
+struct FakeTimeServer : QObject {
+    FakeTimeServer()
     {
         m_socket.bind(QHostAddress::LocalHost, 0);
         connect(&m_socket, &QUdpSocket::readyRead, this, [this] {
@@ -91,15 +81,14 @@ public:
         });
     }
     quint16 port() const { return m_socket.localPort(); }
-    void answerWith(const QDateTime &moment) { m_reply = replyWithSeconds(ntpSeconds(moment)); }
+    void answerWith(const QDateTime &moment)
+    {
+        m_reply = replyWithSeconds(quint32(moment.toSecsSinceEpoch() + 2208988800LL));
+    }
     void answerWithBytes(const QByteArray &reply) { m_reply = reply; }
     void stayQuiet() { m_reply.reset(); }
     int requestCount() const { return m_requests; }
     QByteArray lastRequest() const { return m_lastRequest; }
-    static quint32 ntpSeconds(const QDateTime &moment)
-    {
-        return quint32(moment.toSecsSinceEpoch() + 2208988800LL);
-    }
     // A server's reply (leap 0, version 4, mode 4) with these transmit seconds.
     static QByteArray replyWithSeconds(quint32 seconds)
     {
@@ -109,7 +98,6 @@ public:
         return reply;
     }
 
-private:
     QUdpSocket m_socket;
     std::optional<QByteArray> m_reply;
     int m_requests = 0;
@@ -117,23 +105,16 @@ private:
 };
 
 // A fresh working folder with the four images the program reads, left when it goes.
-class ScratchDirectory {
-public:
+struct ScratchDirectory {
     ScratchDirectory()
     {
-        for (const QString &image : imageNames())
-            QFile::copy(BRIVANA_IMAGES_DIR "/" + image, m_dir.filePath(image));
+        for (const char *image :
+            { "Calendar-selection-day-icon.png", "background.png", "logo.png", "search-icon.png" })
+            QFile::copy(QStringLiteral(BRIVANA_IMAGES_DIR "/") + image, m_dir.filePath(image));
         QDir::setCurrent(m_dir.path());
     }
     ~ScratchDirectory() { QDir::setCurrent(m_previous); }
-    QString path() const { return m_dir.path(); }
-    QString filePath(const QString &name) const { return m_dir.filePath(name); }
-    static QStringList imageNames()
-    {
-        return { "Calendar-selection-day-icon.png", "background.png", "logo.png", "search-icon.png" };
-    }
 
-private:
     QString m_previous = QDir::currentPath();
     QTemporaryDir m_dir;
 };
@@ -161,42 +142,25 @@ inline void replaceText(QWidget *widget, const QString &text)
     typeText(widget, text);
 }
 
-inline std::unique_ptr<App> startApp(FakeTimeServer &server)
+// The rows a statement on the working folder's data.db gives, each its values apart by blanks.
+inline QString queryRows(const QString &statement, bool *ok = nullptr)
 {
-    return std::make_unique<App>(QStringLiteral("127.0.0.1"), server.port());
-}
-
-inline QDateTime noonOn(int year, int month, int day)
-{
-    return QDateTime(QDate(year, month, day), QTime(12, 0), Qt::UTC);
-}
-
-// Every value of every row of a statement on the working folder's data.db.
-inline QList<QVariantList> queryRows(const QString &statement, bool *ok = nullptr)
-{
-    QList<QVariantList> rows;
+    QStringList rows;
     {
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("check"));
-        db.setDatabaseName(QDir::current().filePath(QStringLiteral("data.db")));
-        const bool opened = db.open();
+        db.setDatabaseName(QStringLiteral("data.db"));
         QSqlQuery query(db);
-        const bool done = opened && query.exec(statement);
+        const bool done = db.open() && query.exec(statement);
         if (!done)
             qWarning("%s: %s", qPrintable(statement), qPrintable(query.lastError().text()));
-        while (query.next()) {
-            QVariantList &row = rows.emplace_back();
+        for (QStringList row; query.next(); rows << row.join(' '), row.clear())
             for (int i = 0; i < query.record().count(); ++i)
-                row << query.value(i);
-        }
+                row << query.value(i).toString();
         if (ok)
             *ok = done;
     }
     QSqlDatabase::removeDatabase(QStringLiteral("check"));
-    return rows;
-}
-inline QVariant queryValue(const QString &statement)
-{
-    return queryRows(statement).value(0).value(0);
+    return rows.join('\n');
 }
 inline bool execStatement(const QString &statement)
 {
@@ -204,42 +168,31 @@ inline bool execStatement(const QString &statement)
     queryRows(statement, &ok);
     return ok;
 }
+// The rows of a table, each its values in column order.
+inline QString storedRows(const QString &table)
+{
+    return queryRows("SELECT * FROM " + table);
+}
 
-// An owner stored before the window starts, so that it starts with its tabs.
-inline void insertOwner(const QString &nif = "12345678Z", const QString &name = "Reformas del Sur")
+// An owner, or a client (type 0) or supplier (type 1), stored before the window starts.
+inline void insertRow(const QString &values)
 {
     for (const QString &statement : schemaStatements())
         execStatement(statement);
-    execStatement(QStringLiteral("INSERT INTO admin (nif, rs, dir, cp, pobl, prov, pais, tecn) VALUES ('%1', "
-                                 "'%2', 'Calle Mayor 1', 4001, 'Almería', 'Almería', 'España', 1)")
-                      .arg(nif, name));
+    execStatement(values);
 }
-
-// The boxes seen: "icon|title|text", then "|No,Sí" (the buttons) when asked, and "|unexpected".
-inline QStringList boxLines(const BoxResponder &responder, bool withButtons = false)
+inline void insertOwner(const QString &nif = "12345678Z", const QString &name = "Reformas del Sur")
 {
-    static const char *const icons[] = { "none", "information", "warning", "critical", "question" };
-    QStringList lines;
-    for (const BoxResponder::Box &box : responder.boxes())
-        lines << QStringList{ icons[box.icon], box.title, box.text }.join('|')
-                + (withButtons ? '|' + box.buttons.join(',') : QString())
-                + (box.unexpected ? QStringLiteral("|unexpected") : QString());
-    return lines;
+    insertRow(QStringLiteral("INSERT INTO admin (nif, rs, dir, cp, pobl, prov, pais, tecn) VALUES ('%1', "
+                             "'%2', 'Calle Mayor 1', 4001, 'Almería', 'Almería', 'España', 1)")
+                  .arg(nif, name));
 }
-inline QStringList boxLinesWithButtons(const BoxResponder &responder)
+inline void insertParty(int type, int account, const QString &nif, const QString &name,
+    const QString &address = QStringLiteral("Calle Mayor 1"))
 {
-    return boxLines(responder, true);
-}
-// The boxes seen since the last call, then forgotten; a box still open and unused answers too.
-inline QStringList takeBoxes(BoxResponder &responder, bool withButtons = false)
-{
-    QStringList lines = boxLines(responder, withButtons);
-    if (QApplication::activeModalWidget())
-        lines << QStringLiteral("a box is still open");
-    if (responder.pendingAnswers() > 0)
-        lines << QStringLiteral("%1 answers left unused").arg(responder.pendingAnswers());
-    responder.clear();
-    return lines;
+    insertRow(QStringLiteral("INSERT INTO cap (type, id, nif, rs, dir, cp, pobl, prov, pais) VALUES (%1, %2, "
+                             "'%3', '%4', '%5', 4001, 'almería', 'almería', 'España')")
+                  .arg(QString::number(type), QString::number(account), nif, name, address));
 }
 
 inline QStringList itemsOf(const QComboBox *list)
@@ -249,22 +202,56 @@ inline QStringList itemsOf(const QComboBox *list)
         items << list->itemText(i);
     return items;
 }
-template <typename Fields> QStringList textsOf(const Fields &fields)
-{
-    QStringList texts;
-    for (const QLineEdit *field : fields)
-        texts << field->text();
-    return texts;
-}
-inline QStringList textsOf(std::initializer_list<const QLineEdit *> fields)
-{
-    return textsOf<std::initializer_list<const QLineEdit *>>(fields);
-}
 inline QByteArray readFile(const QString &path)
 {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
+inline QStringList words(const QString &text)
+{
+    return text.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+}
+inline QStringList sorted(QStringList items)
+{
+    items.sort();
+    return items;
+}
+
+// One data row per case, named by the case's name; the test reads the index with QFETCH(int, row).
+template <typename Case, std::size_t N> void addRows(const Case (&cases)[N])
+{
+    QTest::addColumn<int>("row");
+    for (std::size_t i = 0; i < N; ++i)
+        QTest::newRow(cases[i].name) << int(i);
+}
+
+// The boxes the program shows on more than one page, as takeBoxes() writes them.
+struct box {
+    static QString info(const QString &text) { return "information|Información|" + text; }
+    static QString error(const QString &text) { return "critical|Error|" + text; }
+    static QString accountChosen(const QString &item)
+    {
+        return info("Ha seleccionado usted la cuenta contable:\n\n" + item
+            + "\n\nPor favor, verifique si es correcto.");
+    }
+    static QString exported(const QString &name)
+    {
+        return info("Archivo exportado correctamente:\n\n" + name);
+    }
+    inline static const QString confirmSave
+        = info("Está a punto de guardar estos datos, por favor,\nasegúrese de que son correctos antes de "
+               "continuar.");
+    inline static const QString partySaved = info("El usuario se ha guardado correctamente.");
+    inline static const QString dataSaved = info("Datos guardados");
+    inline static const QString confirmSending = info("Está a punto de enviar todos los registros,\nesta "
+                                                      "operación es irrevirsible, ¿está seguro\nde que desea "
+                                                      "enviar los datos?");
+    inline static const QString afterToday
+        = "warning|Información|La fecha introducida es posterior a la actual";
+    inline static const QString earlierQuarter = "warning|Información|trimestre error";
+    inline static const QString todayUnknown
+        = "warning|Error|No se ha podido obtener la fecha actual del servidor de hora.";
+};
 
 // One window under test; seed data.db before starting it. The window goes before its folder.
 struct WindowFixture {
@@ -272,20 +259,178 @@ struct WindowFixture {
     BoxResponder responder;
     FakeTimeServer server;
     std::unique_ptr<App> app;
+    QMap<QString, QWidget *> names;
+    QWidget *frame = nullptr;
+    QStringList atStart;
+    bool held = false; // a box during which another program could not take the file
 
-    // The server answers noon (UTC) of day; true once today is known.
-    bool startOn(const QDate &day)
+    void launch()
     {
-        server.answerWith(QDateTime(day, QTime(12, 0), Qt::UTC));
-        app = startApp(server);
-        return QTest::qWaitFor([this] { return app->today().isValid(); });
+        app = std::make_unique<App>(QStringLiteral("127.0.0.1"), server.port());
+        nameWidgetsOf(app.get());
     }
-    // The server never answers; true once its one request came.
-    bool startWithoutToday()
+    // The server answers noon of today, or never when today is invalid. With a tab, that
+    // tab is shown and the window made active, so that focus is real.
+    bool start(int tab = -1, const QDate &today = QDate(2016, 5, 15))
     {
-        server.stayQuiet();
-        app = startApp(server);
-        return QTest::qWaitFor([this] { return server.requestCount() == 1; });
+        today.isValid() ? server.answerWith(QDateTime(today, QTime(12, 0), Qt::UTC)) : server.stayQuiet();
+        launch();
+        if (!QTest::qWaitFor(
+                [&] { return today.isValid() ? app->today().isValid() : server.requestCount(); }))
+            return false;
+        if (tab < 0)
+            return true;
+        app->tabs()->setCurrentIndex(tab);
+        app->activateWindow();
+        return QTest::qWaitForWindowActive(app.get());
     }
-    QStringList takeBoxes(bool withButtons = false) { return ::takeBoxes(responder, withButtons); }
+    // Names every widget under root by its object name, or by what follows the page's name.
+    void nameWidgetsOf(const QWidget *root, bool onPage = false)
+    {
+        for (QWidget *widget : root->findChildren<QWidget *>())
+            names.insert(widget->objectName().section('.', onPage ? 1 : 0), widget);
+        names.remove(QString());
+    }
+    // Starts on a page (-1: the registration form), its widgets named on it, and notes whether
+    // data.db can be taken while each box is open.
+    bool open(int tab, const QDate &today = QDate(2016, 5, 15))
+    {
+        responder.whileOpen([this](const BoxResponder::Box &) {
+            QSqlDatabase db = QSqlDatabase::contains("probe") ? QSqlDatabase::database("probe", false)
+                                                              : QSqlDatabase::addDatabase("QSQLITE", "probe");
+            db.setDatabaseName(QDir::current().filePath("data.db"));
+            db.setConnectOptions("QSQLITE_BUSY_TIMEOUT=0");
+            QSqlQuery probe(db.open() ? db : QSqlDatabase());
+            held |= !probe.exec("BEGIN EXCLUSIVE") && probe.lastError().text().contains("locked");
+            db.close();
+        });
+        if (!start(tab, today))
+            return false;
+        frame = tab < 0 ? app->registrationPage().frame : app->tabs()->widget(tab);
+        names.clear();
+        nameWidgetsOf(frame, true);
+        return !(atStart = seen()).isEmpty();
+    }
+
+    QWidget *widget(const QString &name) const { return names.value(name); }
+    QString text(const QString &name) const { return names.value(name)->property("text").toString(); }
+
+    // "name=text" types over a field's text ("~name=text": whatever it then keeps), "name=n" picks a
+    // list's item of that text or else item n, "name=dd/MM/yyyy" sets a date field, a bare name clicks
+    // a shown check box or button; ">Sí" queues an answer, "sql:…" runs a statement with '_' for its
+    // blanks, "find=F-1" looks an invoice number up.
+    void perform(const QStringList &steps)
+    {
+        for (QString step : steps) {
+            const QString name = step.section('=', 0, 0).remove('~'), value = step.section('=', 1);
+            QWidget *widget = names.value(name == "find" ? "searchNumber" : name);
+            if (step.startsWith('>')) {
+                responder.answer(step.mid(1));
+            } else if (step.startsWith("sql:")) {
+                execStatement(step.mid(4).replace('_', ' '));
+            } else if (auto *field = qobject_cast<QLineEdit *>(widget)) {
+                replaceText(field, value);
+                if (name == "find")
+                    QTest::keyClick(field, Qt::Key_Return);
+                else if (!step.startsWith('~'))
+                    QCOMPARE(field->text(), value);
+            } else if (auto *list = qobject_cast<QComboBox *>(widget)) {
+                list->setCurrentIndex(list->findText(value) >= 0 ? list->findText(value) : value.toInt());
+            } else if (auto *date = qobject_cast<QDateEdit *>(widget)) {
+                date->setDate(QDate::fromString(value, QStringLiteral("dd/MM/yyyy")));
+            } else {
+                auto *button = qobject_cast<QAbstractButton *>(widget);
+                QVERIFY2(button && !button->isHidden(), qPrintable(step));
+                QTest::mouseClick(button, Qt::LeftButton);
+            }
+        }
+    }
+    // The boxes seen since the last call, then forgotten: "icon|title|text", then "|No,Sí" (the
+    // buttons) when asked, and "|unexpected"; a box still open and unused answers too.
+    QStringList takeBoxes(bool withButtons = false)
+    {
+        static const char *const icons[] = { "none", "information", "warning", "critical", "question" };
+        QStringList lines;
+        for (const BoxResponder::Box &box : responder.boxes())
+            lines << QStringList{ icons[box.icon], box.title, box.text }.join('|')
+                    + (withButtons ? '|' + box.buttons.join(',') : QString())
+                    + (box.unexpected ? QStringLiteral("|unexpected") : QString());
+        if (QApplication::activeModalWidget())
+            lines << QStringLiteral("a box is still open");
+        if (responder.pendingAnswers() > 0)
+            lines << QStringLiteral("%1 answers left unused").arg(responder.pendingAnswers());
+        responder.clear();
+        return lines;
+    }
+    // perform() steps, words apart; the boxes by their last two words.
+    QString act(const QString &steps)
+    {
+        perform(words(steps));
+        const QRegularExpression blank("[\\s|]+");
+        QStringList seen{ std::exchange(held, false) ? "held" : "" };
+        for (const QString &line : takeBoxes())
+            seen.insert(seen.size() - 1,
+                line.contains("Ha seleccionado") ? "account:" + line.section("\n\n", 1, 1).left(8)
+                                                 : line.section(blank, -2).replace(blank, "_"));
+        return seen.join(' ').trimmed();
+    }
+    // Lines of "steps#boxes#check": the check's items are in the snapshot, its "!" items all it has.
+    void run(const QStringList &script)
+    {
+        for (const QString &line : script) {
+            QCOMPARE(act(line.section('#', 0, 0)), line.section('#', 1, 1));
+            const QStringList check = words(line.section('#', 2)), now = snapshot();
+            QVERIFY(check.isEmpty() || now.filter(QRegularExpression("^!")) == sorted(check.filter("!")));
+            for (const QString &item : check)
+                QVERIFY2(now.contains(item), qPrintable(item + " not in " + now.join(' ')));
+        }
+    }
+
+    // Shown beyond the start ("-x": no longer), "+box" ticked, "!x" marked; quota lines by column.
+    QStringList state() const
+    {
+        const QStringList now = seen();
+        QStringList diff;
+        for (auto it = names.cbegin(); it != names.cend(); ++it)
+            diff << (it.value()->property("checked").toBool() ? '+' + it.key() : "")
+                 << (it.value()->property("error").toBool() ? '!' + it.key() : "");
+        for (const QString &item : now + atStart)
+            diff << (now.contains(item) == atStart.contains(item) ? ""
+                    : now.contains(item)                          ? item
+                                                                  : '-' + item);
+        diff.removeAll(QString());
+        return sorted(diff);
+    }
+    QStringList seen() const
+    {
+        QStringList items;
+        QMap<QString, QString> columns;
+        for (auto it = names.cbegin(); it != names.cend(); ++it) {
+            const QString name = it.key(), text = it.value()->property("text").toString().remove(' ');
+            const auto line = QRegularExpression("^line(\\d)\\.(\\w+)$").match(name);
+            if (!it.value()->isVisibleTo(frame) || name.endsWith(".label"))
+                continue;
+            if (line.hasMatch())
+                columns[line.captured(2)] += line.captured(1);
+            else
+                items << (qobject_cast<QLabel *>(it.value()) ? text : name);
+        }
+        for (QLabel *label : frame->findChildren<QLabel *>(QString(), Qt::FindDirectChildrenOnly))
+            items << (label->objectName().isEmpty() && !label->isHidden() ? label->text().remove(' ') : "");
+        for (auto it = columns.cbegin(); it != columns.cend(); ++it)
+            items << it.key() + ':' + it.value();
+        return items.filter(QRegularExpression("."));
+    }
+    QStringList snapshot() const
+    {
+        QStringList items = state() << '@' + names.key(app->focusWidget());
+        for (auto it = names.cbegin(); it != names.cend(); ++it) {
+            const char *property = qobject_cast<QLineEdit *>(it.value()) ? "text" : "currentIndex";
+            const QVariant value
+                = it.value()->property(qobject_cast<QDateEdit *>(it.value()) ? "date" : property);
+            items << (it.value()->isVisibleTo(frame) && value.isValid() ? it.key() + '=' + value.toString()
+                                                                        : "");
+        }
+        return sorted(items.filter(QRegularExpression(".")));
+    }
 };

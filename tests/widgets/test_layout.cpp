@@ -2,11 +2,11 @@
 // lies over a label's text or over another widget, no label's text runs past its box or the
 // page, and fields and lists show their text whole, a wide identifier included.
 
-#include "PageDriving.h"
+#include "TestSupport.h"
 
 namespace {
 
-// The tab (-1: the registration form), then steps of PageFixture::perform on its page.
+// The tab (-1: the registration form), then steps of WindowFixture::perform on its page.
 const char *const states[] = { "-1 nif=M1234565H technician=2", "0", "0 browse", "1", "1 type=0", "1 type=1",
     "1 type=0 retail", "1 type=0 surcharge", "1 type=0 cashBasis", "1 type=0 withholding rental",
     "1 type=0 withholding reverseCharge", "2", "2 type=0", "2 type=1", "2 type=0 investments",
@@ -89,7 +89,7 @@ private slots:
     void textsReadable()
     {
         QFETCH(QStringList, steps);
-        PageFixture f;
+        WindowFixture f;
         const int tab = steps.takeFirst().toInt();
         if (tab >= 0) {
             insertOwner();
@@ -97,9 +97,8 @@ private slots:
         }
         QVERIFY(f.start(tab));
         QWidget *page = tab >= 0 ? f.app->tabs()->currentWidget() : f.app->registrationPage().frame;
-        f.nameWidgetsOf(page);
         f.perform(steps.replaceInStrings(QRegularExpression("^"), page->objectName() + '.'));
-        QVERIFY(f.settled());
+        QVERIFY(!QApplication::activeModalWidget() && f.responder.pendingAnswers() == 0);
         const QStringList found = problems(page);
         QVERIFY2(found.isEmpty(), qPrintable(found.join("; ")));
     }

@@ -1,5 +1,0 @@
-#pragma once
-
-#include "PageDriving.h"
-
-#include <QPushButton>
