@@ -66,13 +66,13 @@ InvoiceSearch addInvoiceSearch(PageBuilder &page, const QString &prefix)
     return search;
 }
 
-InvoiceHeader addInvoiceHeader(PageBuilder &page, const InvoiceHeaderSpec &spec)
+InvoiceHeader addInvoiceHeader(PageBuilder &page, const InvoiceHeaderContent &content)
 {
     const QString prefix = page.page()->objectName() + QLatin1Char('.');
     InvoiceHeader header;
-    page.label(spec.partyLabel, QPoint(24, 32));
-    header.party = page.comboBox(prefix + spec.partyName, QPoint(100, 29), {}, 192);
-    if (spec.hasSeries) {
+    page.label(content.partyLabel, QPoint(24, 32));
+    header.party = page.comboBox(prefix + content.partyName, QPoint(100, 29), {}, 192);
+    if (content.hasSeries) {
         page.label(QStringLiteral("Serie"), QPoint(24, 64));
         header.series = page.lineEdit(
             prefix + QStringLiteral("series"), QPoint(100, 61), QSize(80, 20), invoiceCodePattern(12));
@@ -84,7 +84,7 @@ InvoiceHeader addInvoiceHeader(PageBuilder &page, const InvoiceHeaderSpec &spec)
     page.label(QStringLiteral("Fecha"), QPoint(24, 128));
     header.date = addDateField(page, QPoint(100, 125), QPoint(188, 124));
     page.label(QStringLiteral("Tipo de Factura"), QPoint(24, 160));
-    header.type = page.comboBox(prefix + QStringLiteral("type"), QPoint(120, 157), spec.types);
+    header.type = page.comboBox(prefix + QStringLiteral("type"), QPoint(120, 157), content.types);
     return header;
 }
 

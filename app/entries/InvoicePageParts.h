@@ -29,7 +29,7 @@ QLineEdit *addAmountField(PageBuilder &page, const QString &name, QPoint pos, bo
 InvoiceSearch addInvoiceSearch(PageBuilder &page, const QString &prefix);
 
 // What the two pages' headers differ in.
-struct InvoiceHeaderSpec {
+struct InvoiceHeaderContent {
     QString partyLabel; // "Cliente" or "Proveedor"
     QString partyName; // the party list's name after the page's: client or supplier
     bool hasSeries = false;
@@ -46,7 +46,7 @@ struct InvoiceHeader {
     DateField date;
     QComboBox *type = nullptr;
 };
-InvoiceHeader addInvoiceHeader(PageBuilder &page, const InvoiceHeaderSpec &spec);
+InvoiceHeader addInvoiceHeader(PageBuilder &page, const InvoiceHeaderContent &content);
 
 // The bottom of an invoice page: the account list and its label, the total and the two buttons.
 struct InvoiceFooter {
