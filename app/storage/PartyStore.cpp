@@ -40,6 +40,20 @@ QString selectParties(const QString &where)
     return selectStatement(partyColumns().table, partyColumns().names(), where);
 }
 
+// One column of the first party that where selects, made a T by convert; none when no party.
+template <typename T, typename Convert>
+StoreResult<std::optional<T>> firstPartyValue(const QSqlDatabase &db, const QString &column,
+    const QString &where, const QList<Binding> &values, Convert convert)
+{
+    StoreResult<std::optional<T>> result;
+    result.error = readRows(
+        db, selectStatement(partyColumns().table, { column }, where), values, [&](const QSqlRecord &row) {
+            if (!result.value)
+                result.value = convert(row.value(column));
+        });
+    return result;
+}
+
 } // namespace
 
 const TableColumns &partyColumns()
@@ -124,15 +138,9 @@ StoreResult<std::optional<PartyRow>> partyAt(const QSqlDatabase &db, unsigned au
 
 StoreResult<std::optional<unsigned>> partyRowOfNif(const QSqlDatabase &db, const QString &nif, int type)
 {
-    StoreResult<std::optional<unsigned>> result;
-    result.error = readRows(db,
-        selectStatement(
-            partyColumns().table, { QStringLiteral("auid") }, QStringLiteral("nif=:nif AND type=:type")),
-        { { QStringLiteral("nif"), nif }, { QStringLiteral("type"), type } }, [&](const QSqlRecord &row) {
-            if (!result.value)
-                result.value = row.value(QStringLiteral("auid")).toUInt();
-        });
-    return result;
+    return firstPartyValue<unsigned>(db, QStringLiteral("auid"), QStringLiteral("nif=:nif AND type=:type"),
+        { { QStringLiteral("nif"), nif }, { QStringLiteral("type"), type } },
+        [](const QVariant &value) { return value.toUInt(); });
 }
 
 StoreResult<bool> partyExists(const QSqlDatabase &db, const QString &nif, const QString &name, int type)
@@ -148,27 +156,15 @@ StoreResult<bool> partyExists(const QSqlDatabase &db, const QString &nif, const 
 
 StoreResult<std::optional<uint>> accountOfParty(const QSqlDatabase &db, int type, const QString &name)
 {
-    StoreResult<std::optional<uint>> result;
-    result.error = readRows(db,
-        selectStatement(
-            partyColumns().table, { QStringLiteral("id") }, QStringLiteral("rs=:rs AND type=:type")),
-        { { QStringLiteral("rs"), name }, { QStringLiteral("type"), type } }, [&](const QSqlRecord &row) {
-            if (!result.value)
-                result.value = row.value(QStringLiteral("id")).toUInt();
-        });
-    return result;
+    return firstPartyValue<uint>(db, QStringLiteral("id"), QStringLiteral("rs=:rs AND type=:type"),
+        { { QStringLiteral("rs"), name }, { QStringLiteral("type"), type } },
+        [](const QVariant &value) { return value.toUInt(); });
 }
 
 StoreResult<std::optional<QString>> nameOfAccount(const QSqlDatabase &db, qlonglong account)
 {
-    StoreResult<std::optional<QString>> result;
-    result.error = readRows(db,
-        selectStatement(partyColumns().table, { QStringLiteral("rs") }, QStringLiteral("id=:id")),
-        { { QStringLiteral("id"), account } }, [&](const QSqlRecord &row) {
-            if (!result.value)
-                result.value = row.value(QStringLiteral("rs")).toString();
-        });
-    return result;
+    return firstPartyValue<QString>(db, QStringLiteral("rs"), QStringLiteral("id=:id"),
+        { { QStringLiteral("id"), account } }, [](const QVariant &value) { return value.toString(); });
 }
 
 StoreResult<std::optional<qlonglong>> lastAccount(const QSqlDatabase &db, int type)
