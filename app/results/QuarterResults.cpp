@@ -3,12 +3,12 @@
 
 #include "App.h"
 
+#include "dates/Quarters.h"
 #include "entries/Amount.h"
 #include "results/Sums.h"
 #include "storage/InvoiceStore.h"
 #include "widgets/PieChart.h"
 
-#include "dates/Quarters.h"
 #include <QComboBox>
 #include <QDate>
 #include <QLineEdit>

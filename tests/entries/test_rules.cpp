@@ -1,9 +1,10 @@
 // The rules without a window: quarters and "Fecha" fields given today, the tax identifier, the
-// invoice arithmetic, an item's account number and the pie's slices.
+// invoice arithmetic, an item's account number, the results' sums and the pie's slices.
 
 #include "dates/Quarters.h"
 #include "entries/InvoiceArithmetic.h"
 #include "parties/Nif.h"
+#include "results/Sums.h"
 #include "widgets/PieChart.h"
 
 #include <QTest>
@@ -124,6 +125,27 @@ private slots:
     {
         QCOMPARE(accountNumberOf("70500000    Prestaciones de servicios"), QStringLiteral("70500000"));
         QCOMPARE(accountNumberOf("62100000\tArrendamiento"), QStringLiteral("62100000"));
+    }
+
+    // Each step of a sum is written with six significant digits and read back, so 0.06 more on
+    // 12467.17 rounds up. A date that does not read, a month without a year, or a quarter while
+    // today is unknown, counts nowhere.
+    void resultSums()
+    {
+        const QList<DatedAmount> rows{ { "10/01/2026", 121.5f }, { "31/03/2026", 12345.67f },
+            { "15/02/2026", 0.06f }, { "01/04/2026", 5 }, { "31/12/2025", 11 }, { "2026-03-10", 7 },
+            { "", 9 } };
+        const auto quarter = [&](const QDate &today) {
+            const QDate first = quarterBoundary(0, false, 0, today),
+                        last = quarterBoundary(0, true, 0, today);
+            return sumOfDated(rows, [&](const QDate &date) { return inQuarter(date, first, last); }).text;
+        };
+        const auto month = [&](int year, int month) {
+            return sumOfDated(rows, [&](const QDate &date) { return inMonth(date, year, month); }).text;
+        };
+        QCOMPARE(QStringList({ quarter(QDate(2026, 5, 15)), quarter(QDate()), month(2026, 3), month(0, 3),
+                     month(2025, 12) }),
+            QStringList({ "12467.3", "0", "12345.7", "0", "11" }));
     }
 
     // Two shares in, whether anything is drawn and the blue span, the red start and span out

@@ -1,5 +1,6 @@
 // Today's date from the time server: what the first reply sets, the replies ignored, and the
-// request sent again by a save refused for want of today.
+// request sent again by a save refused for want of today. Then the "Fecha" fields' rule: a date
+// after today or outside today's quarter is corrected, with its box, and the corrected one kept.
 
 #include "TestSupport.h"
 
@@ -9,20 +10,24 @@ namespace {
 
 const QByteArray request = '\x23' + QByteArray(47, '\0');
 
-// The three "Fecha" fields / the "Año" list / its current index.
-QString dates(const App &app)
+QString dateFieldTexts(const App &app)
 {
     QStringList texts;
     for (const DateField &field : app.dateFields())
         texts << field.edit->text();
-    return QStringList{ texts.join(' '), itemsOf(app.resultsPage().year).join(' '),
+    return texts.join(' ');
+}
+// The three "Fecha" fields / the "Año" list / its current index.
+QString dates(const App &app)
+{
+    return QStringList{ dateFieldTexts(app), itemsOf(app.resultsPage().year).join(' '),
         QString::number(app.resultsPage().year->currentIndex()) }
         .join(" / ");
 }
 
 } // namespace
 
-class TestTimeServer final : public QObject {
+class TestToday final : public QObject {
     Q_OBJECT
 
 private slots:
@@ -85,7 +90,30 @@ private slots:
             (QStringList{ box::accountChosen("62500000\tSeguros"), box::todayUnknown, box::dataSaved }));
         QCOMPARE(queryRows("SELECT fecha, importe FROM ogei"), "15/05/2015 40");
     }
+
+    // Today (or unknown), one date entered, the three fields' dates after it and the one box
+    // seen. The field cannot take an unknown today: it keeps the date.
+    void dateRule_data()
+    {
+        QTest::addColumn<QString>("row");
+        for (const char *row : { "15/05/2015 issued.date=16/05/2015 15/05/2015 15/05/2015 15/05/2015 after",
+                 "15/05/2015 received.date=31/03/2015 15/05/2015 01/04/2015 15/05/2015 quarter",
+                 "15/05/2015 other.date=15/05/2014 15/05/2015 15/05/2015 01/04/2015 quarter",
+                 "unknown issued.date=31/12/1999 31/12/1999 01/01/2000 01/01/2000 after" })
+            QTest::newRow(row) << QString(row);
+    }
+    void dateRule()
+    {
+        QFETCH(QString, row);
+        WindowFixture f;
+        QVERIFY(f.start(-1, QDate::fromString(row.section(' ', 0, 0), QStringLiteral("dd/MM/yyyy"))));
+        f.nameWidgetsOf(f.app.get());
+        f.perform({ row.section(' ', 1, 1) });
+        QCOMPARE(dateFieldTexts(*f.app), row.section(' ', 2, 4));
+        QCOMPARE(f.takeBoxes(),
+            QStringList{ row.section(' ', 5) == "after" ? box::afterToday : box::earlierQuarter });
+    }
 };
 
-QTEST_MAIN(TestTimeServer)
-#include "test_timeserver.moc"
+QTEST_MAIN(TestToday)
+#include "test_today.moc"
