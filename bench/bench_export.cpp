@@ -56,16 +56,16 @@ double timeShell(const QString &output)
 
 double timeSend(App &app, BoxResponder &responder, const QString &fileName)
 {
-    responder.clear();
+    responder.m_boxes.clear();
     responder.answer(QStringLiteral("Sí"));
     QElapsedTimer timer;
     timer.start();
     QTest::mouseClick(app.exportPage().send, Qt::LeftButton);
     const double elapsed = millisecondsOf(timer);
-    if (responder.boxes().size() != 2
-        || !responder.boxes().last().text.startsWith(QStringLiteral("Archivo exportado correctamente")))
+    if (responder.m_boxes.size() != 2
+        || !responder.m_boxes.last().text.startsWith(QStringLiteral("Archivo exportado correctamente")))
         qFatal("the export did not succeed: %s",
-            qPrintable(responder.boxes().isEmpty() ? QString() : responder.boxes().last().text));
+            qPrintable(responder.m_boxes.isEmpty() ? QString() : responder.m_boxes.last().text));
     if (!QFileInfo::exists(fileName))
         qFatal("no export file %s", qPrintable(fileName));
     return elapsed;
@@ -118,7 +118,7 @@ int main(int argc, char **argv)
     BoxResponder responder;
     FakeTimeServer server;
     server.answerWith(now);
-    App app(QStringLiteral("127.0.0.1"), server.port());
+    App app(QStringLiteral("127.0.0.1"), server.m_socket.localPort());
     waitForToday(app);
     app.tabs()->setCurrentWidget(app.exportPage().frame);
     QCoreApplication::processEvents();

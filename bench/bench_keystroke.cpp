@@ -163,7 +163,7 @@ int main(int argc, char **argv)
 
     FakeTimeServer server;
     server.answerWith(now);
-    App app(QStringLiteral("127.0.0.1"), server.port());
+    App app(QStringLiteral("127.0.0.1"), server.m_socket.localPort());
     if (!QTest::qWaitForWindowExposed(&app))
         qFatal("the window was not exposed");
     waitForToday(app);

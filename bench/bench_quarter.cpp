@@ -111,7 +111,7 @@ int main(int argc, char **argv)
 
     FakeTimeServer server;
     server.answerWith(now);
-    App app(QStringLiteral("127.0.0.1"), server.port());
+    App app(QStringLiteral("127.0.0.1"), server.m_socket.localPort());
     waitForToday(app);
     // The results page is on show, so the pie really paints.
     app.tabs()->setCurrentIndex(4);

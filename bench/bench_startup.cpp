@@ -148,7 +148,7 @@ int main(int argc, char **argv)
             if (variant == Bare)
                 window = bareWindow();
             else
-                window = std::make_unique<App>(QStringLiteral("127.0.0.1"), server.port());
+                window = std::make_unique<App>(QStringLiteral("127.0.0.1"), server.m_socket.localPort());
             timing.constructed = millisecondsOf(timer);
             if (!QTest::qWaitForWindowExposed(window.get()))
                 qFatal("the window was not exposed");

@@ -37,7 +37,7 @@ int main(int argc, char *argv[])
 
     int exitCode = 0;
     {
-        App window(QStringLiteral("127.0.0.1"), server.port());
+        App window(QStringLiteral("127.0.0.1"), server.m_socket.localPort());
         exitCode = application.exec();
     }
     return exitCode;

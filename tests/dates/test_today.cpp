@@ -60,7 +60,7 @@ private slots:
         QTRY_VERIFY(f.app->today().isValid());
         QCOMPARE(f.app->today(), moment);
         QTEST(dates(*f.app), "dates");
-        QCOMPARE(f.server.lastRequest(), request);
+        QCOMPARE(f.server.m_lastRequest, request);
         QCOMPARE(f.takeBoxes(), QStringList());
     }
 
@@ -78,13 +78,13 @@ private slots:
         insertOwner();
         f.server.answerWithBytes(reply);
         f.launch();
-        QTRY_COMPARE(f.server.requestCount(), 1);
+        QTRY_COMPARE(f.server.m_requests, 1);
         f.server.answerWith(QDateTime(QDate(2015, 5, 15), QTime(12, 0), Qt::UTC));
         f.perform({ "other.amount=40", "other.account=62500000\tSeguros", "other.save" });
         QTRY_VERIFY(f.app->today().isValid());
         QCOMPARE(dates(*f.app), "15/05/2015 15/05/2015 15/05/2015 / 2014 2015 / -1");
-        QCOMPARE(f.server.requestCount(), 2);
-        QCOMPARE(f.server.lastRequest(), request);
+        QCOMPARE(f.server.m_requests, 2);
+        QCOMPARE(f.server.m_lastRequest, request);
         f.perform({ "other.save" });
         QCOMPARE(f.takeBoxes(),
             (QStringList{ box::accountChosen("62500000\tSeguros"), box::todayUnknown, box::dataSaved }));

@@ -53,7 +53,8 @@ private slots:
             QCOMPARE(f.takeBoxes(), (QStringList{ box::confirmSave, box::partySaved }));
         }
         // A client's identifier typed again: "Sí" fills the form with it as a supplier.
-        f.responder.answer({ "Sí", "Guardar" });
+        f.responder.m_answers << "Sí"
+                              << "Guardar";
         f.perform(on("parties", "nif=B04123451|save"));
         QCOMPARE(f.takeBoxes(),
             (QStringList{
@@ -104,7 +105,7 @@ private slots:
         QFETCH(QString, account);
         f.app->tabs()->setCurrentIndex(tab);
         const bool invoice = tab < 3;
-        f.responder.answer(invoice ? QStringList{ "OK", "Continuar", "Guardar" } : QStringList());
+        f.responder.m_answers << (invoice ? QStringList{ "OK", "Continuar", "Guardar" } : QStringList());
         f.perform(steps);
         QCOMPARE(f.takeBoxes(),
             QStringList(box::accountChosen(account))

@@ -19,6 +19,7 @@
 // Answers modal boxes by button texts queued before the call that opens them, and records each.
 // With the queue empty a box gets "OK", else its leftmost button and is recorded as unexpected,
 // so that a missing answer fails instead of hanging. Its timer runs inside the boxes' loops too.
+// While each box is open it notes whether another program could take data.db: it must.
 struct BoxResponder : QObject {
     struct Box {
         QMessageBox::Icon icon = QMessageBox::NoIcon;
@@ -32,12 +33,6 @@ struct BoxResponder : QObject {
         m_timer.start(5);
     }
     void answer(const QString &buttonText) { m_answers << buttonText; }
-    void answer(const QStringList &buttonTexts) { m_answers << buttonTexts; }
-    const QList<Box> &boxes() const { return m_boxes; }
-    void clear() { m_boxes.clear(); }
-    int pendingAnswers() const { return int(m_answers.size()); }
-    // Runs step on each box while it is still open, before it is answered.
-    void whileOpen(std::function<void(const Box &)> step) { m_whileOpen = std::move(step); }
 
     void poll()
     {
@@ -52,18 +47,33 @@ struct BoxResponder : QObject {
         const qsizetype index = seen.buttons.indexOf(m_answers.isEmpty() ? "OK" : m_answers.takeFirst());
         seen.unexpected = index < 0;
         m_boxes << seen;
-        if (m_whileOpen)
-            m_whileOpen(seen);
+        m_held |= dataBaseHeld();
+        if (m_onBox)
+            m_onBox(seen);
         QAbstractButton *chosen = index >= 0 ? buttons[index]
                                              : *std::min_element(buttons.begin(), buttons.end(),
                                                  [](auto *a, auto *b) { return a->x() < b->x(); });
         QMetaObject::invokeMethod(chosen, &QAbstractButton::click, Qt::QueuedConnection);
     }
+    static bool dataBaseHeld()
+    {
+        if (!QFileInfo(QStringLiteral("data.db")).isFile())
+            return false;
+        QSqlDatabase db = QSqlDatabase::contains("probe") ? QSqlDatabase::database("probe", false)
+                                                          : QSqlDatabase::addDatabase("QSQLITE", "probe");
+        db.setDatabaseName(QDir::current().filePath("data.db"));
+        db.setConnectOptions("QSQLITE_BUSY_TIMEOUT=0");
+        QSqlQuery probe(db.open() ? db : QSqlDatabase());
+        const bool held = !probe.exec("BEGIN EXCLUSIVE") && probe.lastError().text().contains("locked");
+        db.close();
+        return held;
+    }
 
     QTimer m_timer;
     QStringList m_answers;
     QList<Box> m_boxes;
-    std::function<void(const Box &)> m_whileOpen;
+    bool m_held = false;
+    std::function<void(const Box &)> m_onBox;
 };
 
 // A time server on 127.0.0.1 that answers each request with the reply chosen, if any.
@@ -80,15 +90,12 @@ struct FakeTimeServer : QObject {
             }
         });
     }
-    quint16 port() const { return m_socket.localPort(); }
     void answerWith(const QDateTime &moment)
     {
         m_reply = replyWithSeconds(quint32(moment.toSecsSinceEpoch() + 2208988800LL));
     }
     void answerWithBytes(const QByteArray &reply) { m_reply = reply; }
     void stayQuiet() { m_reply.reset(); }
-    int requestCount() const { return m_requests; }
-    QByteArray lastRequest() const { return m_lastRequest; }
     // A server's reply (leap 0, version 4, mode 4) with these transmit seconds.
     static QByteArray replyWithSeconds(quint32 seconds)
     {
@@ -133,13 +140,6 @@ inline void typeText(QWidget *widget, const QString &text)
         for (auto action : { QTest::KeyAction::Press, QTest::KeyAction::Release })
             QTest::sendKeyEvent(action, widget, Qt::Key_unknown, character, Qt::NoModifier);
     }
-}
-
-inline void replaceText(QWidget *widget, const QString &text)
-{
-    QTest::keyClick(widget, Qt::Key_A, Qt::ControlModifier);
-    QTest::keyClick(widget, Qt::Key_Delete);
-    typeText(widget, text);
 }
 
 // The rows a statement on the working folder's data.db gives, each its values apart by blanks.
@@ -262,11 +262,10 @@ struct WindowFixture {
     QMap<QString, QWidget *> names;
     QWidget *frame = nullptr;
     QStringList atStart;
-    bool held = false; // a box during which another program could not take the file
 
     void launch()
     {
-        app = std::make_unique<App>(QStringLiteral("127.0.0.1"), server.port());
+        app = std::make_unique<App>(QStringLiteral("127.0.0.1"), server.m_socket.localPort());
         nameWidgetsOf(app.get());
     }
     // The server answers noon of today, or never when today is invalid. With a tab, that
@@ -275,8 +274,7 @@ struct WindowFixture {
     {
         today.isValid() ? server.answerWith(QDateTime(today, QTime(12, 0), Qt::UTC)) : server.stayQuiet();
         launch();
-        if (!QTest::qWaitFor(
-                [&] { return today.isValid() ? app->today().isValid() : server.requestCount(); }))
+        if (!QTest::qWaitFor([&] { return today.isValid() ? app->today().isValid() : server.m_requests; }))
             return false;
         if (tab < 0)
             return true;
@@ -291,19 +289,9 @@ struct WindowFixture {
             names.insert(widget->objectName().section('.', onPage ? 1 : 0), widget);
         names.remove(QString());
     }
-    // Starts on a page (-1: the registration form), its widgets named on it, and notes whether
-    // data.db can be taken while each box is open.
+    // Starts on a page (-1: the registration form), its widgets named on it.
     bool open(int tab, const QDate &today = QDate(2016, 5, 15))
     {
-        responder.whileOpen([this](const BoxResponder::Box &) {
-            QSqlDatabase db = QSqlDatabase::contains("probe") ? QSqlDatabase::database("probe", false)
-                                                              : QSqlDatabase::addDatabase("QSQLITE", "probe");
-            db.setDatabaseName(QDir::current().filePath("data.db"));
-            db.setConnectOptions("QSQLITE_BUSY_TIMEOUT=0");
-            QSqlQuery probe(db.open() ? db : QSqlDatabase());
-            held |= !probe.exec("BEGIN EXCLUSIVE") && probe.lastError().text().contains("locked");
-            db.close();
-        });
         if (!start(tab, today))
             return false;
         frame = tab < 0 ? app->registrationPage().frame : app->tabs()->widget(tab);
@@ -312,7 +300,6 @@ struct WindowFixture {
         return !(atStart = seen()).isEmpty();
     }
 
-    QWidget *widget(const QString &name) const { return names.value(name); }
     QString text(const QString &name) const { return names.value(name)->property("text").toString(); }
 
     // "name=text" types over a field's text ("~name=text": whatever it then keeps), "name=n" picks a
@@ -329,7 +316,9 @@ struct WindowFixture {
             } else if (step.startsWith("sql:")) {
                 execStatement(step.mid(4).replace('_', ' '));
             } else if (auto *field = qobject_cast<QLineEdit *>(widget)) {
-                replaceText(field, value);
+                field->selectAll();
+                QTest::keyClick(field, Qt::Key_Delete);
+                typeText(field, value);
                 if (name == "find")
                     QTest::keyClick(field, Qt::Key_Return);
                 else if (!step.startsWith('~'))
@@ -351,15 +340,15 @@ struct WindowFixture {
     {
         static const char *const icons[] = { "none", "information", "warning", "critical", "question" };
         QStringList lines;
-        for (const BoxResponder::Box &box : responder.boxes())
+        for (const BoxResponder::Box &box : responder.m_boxes)
             lines << QStringList{ icons[box.icon], box.title, box.text }.join('|')
                     + (withButtons ? '|' + box.buttons.join(',') : QString())
                     + (box.unexpected ? QStringLiteral("|unexpected") : QString());
         if (QApplication::activeModalWidget())
             lines << QStringLiteral("a box is still open");
-        if (responder.pendingAnswers() > 0)
-            lines << QStringLiteral("%1 answers left unused").arg(responder.pendingAnswers());
-        responder.clear();
+        if (!responder.m_answers.isEmpty())
+            lines << QStringLiteral("%1 answers left unused").arg(responder.m_answers.size());
+        responder.m_boxes.clear();
         return lines;
     }
     // perform() steps, words apart; the boxes by their last two words.
@@ -367,7 +356,7 @@ struct WindowFixture {
     {
         perform(words(steps));
         const QRegularExpression blank("[\\s|]+");
-        QStringList seen{ std::exchange(held, false) ? "held" : "" };
+        QStringList seen{ std::exchange(responder.m_held, false) ? "held" : "" };
         for (const QString &line : takeBoxes())
             seen.insert(seen.size() - 1,
                 line.contains("Ha seleccionado") ? "account:" + line.section("\n\n", 1, 1).left(8)
