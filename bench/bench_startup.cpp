@@ -124,7 +124,7 @@ int main(int argc, char **argv)
         qFatal("the images were not found in %s", qPrintable(imagesDirectory()));
 
     FakeTimeServer server;
-    server.stayQuiet();
+    server.m_reply.reset();
 
     std::array<std::vector<Timing>, VariantCount> timings;
     int fullClients = -1;

@@ -92,12 +92,19 @@ const struct Save {
         "account=11#account:77800000", "" },
 };
 
+// One data row per case, named by the case's name; the test reads the index with QFETCH(int, row).
+template <typename Case, std::size_t N> void addRows(const Case (&cases)[N])
+{
+    QTest::addColumn<int>("row");
+    for (std::size_t i = 0; i < N; ++i)
+        QTest::newRow(cases[i].name) << int(i);
+}
+
 bool openInvoices(WindowFixture &f, int tab)
 {
-    for (const QString party :
-        { "1 40000001 Cliente_Uno", "0 43000001 Cliente_Uno", "0 43000002 Talleres_Níjar" })
-        insertParty(
-            party.left(1).toInt(), party.mid(2, 8).toInt(), "B04000001", party.mid(11).replace('_', ' '));
+    insertParty(1, 40000001, "B04000001", "Cliente Uno");
+    insertParty(0, 43000001, "B04000001", "Cliente Uno");
+    insertParty(0, 43000002, "B04000001", "Talleres Níjar");
     insertOwner();
     return f.open(tab);
 }

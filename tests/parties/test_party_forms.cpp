@@ -43,7 +43,7 @@ private slots:
                  "1 40000002 11111111H Alfa", "0 43000002 33333333P Gamma", "0 43000003 33333333P Delta" })
             insertParty(
                 words(party)[0].toInt(), words(party)[1].toInt(), words(party)[2], words(party)[3], "M");
-        QVERIFY(execStatement("INSERT INTO lasts VALUES (43000003, 40000002)") && f.open(0));
+        QVERIFY(queryRows("INSERT INTO lasts VALUES (43000003, 40000002)") && f.open(0));
         f.run({ "save#es_obligatorio.#!type", "type=0 nif=1111111 save#no_válido.#!nif @nif",
             "nif=44444444A name=Gamma save#es_obligatorio.#!address",
             "address=L postalCode=04002 town=n province=a country=E save#de_alta.#name=Gamma",

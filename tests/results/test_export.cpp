@@ -45,8 +45,7 @@ private slots:
         QCOMPARE(files(), QStringList());
         QCOMPARE(send(), sendingBoxes(box::exported(fileName)));
         QCOMPARE(readFile(fileName), expectedFile("empty.csv"));
-        QVERIFY(
-            execStatement("INSERT INTO cap VALUES (NULL, 0, 43000001, '12345678Z', 'Talleres Núñez', 'Calle "
+        QVERIFY(queryRows("INSERT INTO cap VALUES (NULL, 0, 43000001, '12345678Z', 'Talleres Núñez', 'Calle "
                           "Real 5', 04001, 'Almería', 'Almería', 'España')"));
         QCOMPARE(send(), sendingBoxes(box::exported(fileName)));
         QCOMPARE(files(), QStringList{ fileName });
@@ -81,7 +80,7 @@ private slots:
             QFile::remove(statement.section(' ', 0, 0));
             QVERIFY(QDir().mkdir(statement.section(' ', 0, 0)));
         }
-        QVERIFY(statement.endsWith(" is a directory") || execStatement(statement));
+        QVERIFY(statement.endsWith(" is a directory") || queryRows(statement));
         QCOMPARE(send(), sendingBoxes(shown));
         QCOMPARE(files(), QStringList{ fileName });
         QCOMPARE(readFile(fileName), QFileInfo(fileName).isDir() ? QByteArray() : expectedFile("empty.csv"));
@@ -107,8 +106,8 @@ private slots:
         const auto unmount = qScopeGuard([&disk] { ::umount2(disk.constData(), MNT_DETACH); });
         QVERIFY(QFile::copy("data.db", "disk/data.db") && QDir::setCurrent("disk"));
         QCOMPARE(send(), sendingBoxes(box::exported(fileName)));
-        QVERIFY(execStatement("WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 100) "
-                              "INSERT INTO ogei SELECT NULL, '04/05/2016', i, 62800000 FROM n"));
+        QVERIFY(queryRows("WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 100) "
+                          "INSERT INTO ogei SELECT NULL, '04/05/2016', i, 62800000 FROM n"));
         QFile filler("filler");
         const qint64 size = QStorageInfo(QDir::current()).bytesAvailable() - 4096;
         QVERIFY(filler.open(QIODevice::WriteOnly) && filler.write(QByteArray(size, 'x')) == size);

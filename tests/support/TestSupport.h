@@ -94,8 +94,6 @@ struct FakeTimeServer : QObject {
     {
         m_reply = replyWithSeconds(quint32(moment.toSecsSinceEpoch() + 2208988800LL));
     }
-    void answerWithBytes(const QByteArray &reply) { m_reply = reply; }
-    void stayQuiet() { m_reply.reset(); }
     // A server's reply (leap 0, version 4, mode 4) with these transmit seconds.
     static QByteArray replyWithSeconds(quint32 seconds)
     {
@@ -142,44 +140,38 @@ inline void typeText(QWidget *widget, const QString &text)
     }
 }
 
-// The rows a statement on the working folder's data.db gives, each its values apart by blanks.
-inline QString queryRows(const QString &statement, bool *ok = nullptr)
+// The rows a statement on the working folder's data.db gives, each its values apart by blanks;
+// none when it fails.
+inline std::optional<QString> queryRows(const QString &statement)
 {
     QStringList rows;
+    bool done = false;
     {
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("check"));
         db.setDatabaseName(QStringLiteral("data.db"));
         QSqlQuery query(db);
-        const bool done = db.open() && query.exec(statement);
+        done = db.open() && query.exec(statement);
         if (!done)
             qWarning("%s: %s", qPrintable(statement), qPrintable(query.lastError().text()));
         for (QStringList row; query.next(); rows << row.join(' '), row.clear())
             for (int i = 0; i < query.record().count(); ++i)
                 row << query.value(i).toString();
-        if (ok)
-            *ok = done;
     }
     QSqlDatabase::removeDatabase(QStringLiteral("check"));
-    return rows.join('\n');
-}
-inline bool execStatement(const QString &statement)
-{
-    bool ok = false;
-    queryRows(statement, &ok);
-    return ok;
+    return done ? std::optional(rows.join('\n')) : std::nullopt;
 }
 // The rows of a table, each its values in column order.
 inline QString storedRows(const QString &table)
 {
-    return queryRows("SELECT * FROM " + table);
+    return queryRows("SELECT * FROM " + table).value_or(QString());
 }
 
 // An owner, or a client (type 0) or supplier (type 1), stored before the window starts.
 inline void insertRow(const QString &values)
 {
     for (const QString &statement : schemaStatements())
-        execStatement(statement);
-    execStatement(values);
+        queryRows(statement);
+    queryRows(values);
 }
 inline void insertOwner(const QString &nif = "12345678Z", const QString &name = "Reformas del Sur")
 {
@@ -215,14 +207,6 @@ inline QStringList sorted(QStringList items)
 {
     items.sort();
     return items;
-}
-
-// One data row per case, named by the case's name; the test reads the index with QFETCH(int, row).
-template <typename Case, std::size_t N> void addRows(const Case (&cases)[N])
-{
-    QTest::addColumn<int>("row");
-    for (std::size_t i = 0; i < N; ++i)
-        QTest::newRow(cases[i].name) << int(i);
 }
 
 // The boxes the program shows on more than one page, as takeBoxes() writes them.
@@ -272,7 +256,7 @@ struct WindowFixture {
     // tab is shown and the window made active, so that focus is real.
     bool start(int tab = -1, const QDate &today = QDate(2016, 5, 15))
     {
-        today.isValid() ? server.answerWith(QDateTime(today, QTime(12, 0), Qt::UTC)) : server.stayQuiet();
+        today.isValid() ? server.answerWith(QDateTime(today, QTime(12, 0), Qt::UTC)) : server.m_reply.reset();
         launch();
         if (!QTest::qWaitFor([&] { return today.isValid() ? app->today().isValid() : server.m_requests; }))
             return false;
@@ -314,7 +298,7 @@ struct WindowFixture {
             if (step.startsWith('>')) {
                 responder.answer(step.mid(1));
             } else if (step.startsWith("sql:")) {
-                execStatement(step.mid(4).replace('_', ' '));
+                queryRows(step.mid(4).replace('_', ' '));
             } else if (auto *field = qobject_cast<QLineEdit *>(widget)) {
                 field->selectAll();
                 QTest::keyClick(field, Qt::Key_Delete);
