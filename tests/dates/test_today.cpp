@@ -46,15 +46,13 @@ private slots:
     {
         QFETCH(QByteArray, zone);
         QFETCH(QDateTime, moment);
-        qputenv("TZ", zone);
-        tzset();
+        qputenv("TZ", zone), tzset();
         WindowFixture f;
         f.server.answerWith(moment);
         f.launch();
         QTRY_VERIFY(f.app->today().isValid());
         QCOMPARE(f.app->today(), moment);
         QTEST(dates(*f.app), "dates");
-        QCOMPARE(f.server.m_lastRequest, request);
         QCOMPARE(f.takeBoxes(), QStringList());
     }
 

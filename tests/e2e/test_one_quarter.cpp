@@ -15,14 +15,15 @@ QStringList on(const QString &page, const QString &steps)
     return steps.split('|').replaceInStrings(QRegularExpression("^"), page + '.');
 }
 
-// The seven text fields of the registration form or the register, in order.
-QStringList form(const QString &page, const QString &values)
+// Steps on the registration form or the register whose first seven are the values of its
+// text fields, in order.
+QStringList form(const QString &page, const QString &steps)
 {
     const QStringList fields = words("nif name address postalCode town province country");
-    QStringList steps = values.split('|');
+    QStringList named = on(page, steps);
     for (int i = 0; i < fields.size(); ++i)
-        steps[i] = page + '.' + fields[i] + '=' + steps[i];
-    return steps;
+        named[i].insert(page.size() + 1, fields[i] + '=');
+    return named;
 }
 
 } // namespace
@@ -37,9 +38,9 @@ private slots:
 
     void registerOwnerAndParties()
     {
-        f.perform(
-            form("registration", "27450913E|Reformas Ortega SL|Calle Mayor 1|04001|Almería|Almería|España")
-            + on("registration", "technician=Belisor|register"));
+        f.perform(form("registration",
+            "27450913E|Reformas Ortega SL|Calle Mayor 1|04001|Almería|Almería|España|"
+            "technician=Belisor|register"));
         QCOMPARE(f.takeBoxes(), QStringList{ box::info("Se ha registrado correctamente.") });
         f.app->tabs()->setCurrentIndex(0);
         for (const QString party :
@@ -49,12 +50,11 @@ private slots:
                 "Polígono Industrial 7|33010|Oviedo|Asturias|España" }) {
             f.responder.answer("Guardar");
             f.perform(on("parties", "type=" + party.section('|', 0, 0))
-                + form("parties", party.section('|', 1)) + on("parties", "save"));
+                + form("parties", party.section('|', 1) + "|save"));
             QCOMPARE(f.takeBoxes(), (QStringList{ box::confirmSave, box::partySaved }));
         }
         // A client's identifier typed again: "Sí" fills the form with it as a supplier.
-        f.responder.m_answers << "Sí"
-                              << "Guardar";
+        f.responder.m_answers = QStringList{ "Sí", "Guardar" };
         f.perform(on("parties", "nif=B04123451|save"));
         QCOMPARE(f.takeBoxes(),
             (QStringList{

@@ -1,5 +1,5 @@
 // The rules without a window: quarters and "Fecha" fields given today, the tax identifier, the
-// invoice arithmetic, an item's account number, the results' sums and the pie's slices.
+// invoice arithmetic, the results' sums and the pie's slices.
 
 #include "dates/Quarters.h"
 #include "entries/InvoiceArithmetic.h"
@@ -119,12 +119,6 @@ private slots:
         QCOMPARE(invoiceTotal(terms, withholding), total);
         if (terms.size() == 3 && withholding == 0.0f)
             QCOMPARE(double(sumOfLines(terms[0], terms[1], terms[2])), total);
-    }
-
-    void accountNumber()
-    {
-        QCOMPARE(accountNumberOf("70500000    Prestaciones de servicios"), QStringLiteral("70500000"));
-        QCOMPARE(accountNumberOf("62100000\tArrendamiento"), QStringLiteral("62100000"));
     }
 
     // Each step of a sum is written with six significant digits and read back, so 0.06 more on

@@ -2,9 +2,6 @@
 
 #include "TestSupport.h"
 
-#include <QClipboard>
-#include <QGuiApplication>
-
 class TestPartyForms final : public QObject {
     Q_OBJECT
 

@@ -1,7 +1,5 @@
 #include "TestSupport.h"
 
-#include <QApplication>
-
 #include <cstdio>
 
 int main(int argc, char *argv[])

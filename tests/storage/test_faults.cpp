@@ -2,11 +2,6 @@
 
 #include "TestSupport.h"
 
-#include <QDir>
-#include <QLockFile>
-#include <QProcess>
-#include <QPushButton>
-
 class TestFaults final : public QObject {
     Q_OBJECT
 

@@ -1,5 +1,5 @@
 // The storage modules and the export writer on a database file: what each module stores comes
-// back, in the stored forms; the driver's errors and a full device are reported.
+// back, in the stored forms; an update of no row and a full device are reported.
 
 #include "results/ExportWriter.h"
 #include "storage/Database.h"
@@ -177,8 +177,8 @@ private slots:
         for (int i = 0; i < values.size(); ++i) {
             // ";;…;fecha;importe;ctc;\r": the amount is the second field from the end.
             const QList<QByteArray> fields = lines[2 + i].split(';');
-            QCOMPARE(fields.size(), 89);
-            QCOMPARE(QString::fromLatin1(fields[86]), QString::number(values[i].toDouble(), 'g', 15));
+            QCOMPARE(QString::fromLatin1(fields.value(fields.size() - 3)),
+                QString::number(values[i].toDouble(), 'g', 15));
         }
     }
 

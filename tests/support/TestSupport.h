@@ -17,7 +17,7 @@
 #include <utility>
 
 // Answers modal boxes by button texts queued before the call that opens them, and records each.
-// With the queue empty a box gets "OK", else its leftmost button and is recorded as unexpected,
+// With the queue empty a box gets "OK", else its first button and is recorded as unexpected,
 // so that a missing answer fails instead of hanging. Its timer runs inside the boxes' loops too.
 // While each box is open it notes whether another program could take data.db: it must.
 struct BoxResponder : QObject {
@@ -50,10 +50,7 @@ struct BoxResponder : QObject {
         m_held |= dataBaseHeld();
         if (m_onBox)
             m_onBox(seen);
-        QAbstractButton *chosen = index >= 0 ? buttons[index]
-                                             : *std::min_element(buttons.begin(), buttons.end(),
-                                                 [](auto *a, auto *b) { return a->x() < b->x(); });
-        QMetaObject::invokeMethod(chosen, &QAbstractButton::click, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(buttons[qMax(index, 0)], &QAbstractButton::click, Qt::QueuedConnection);
     }
     static bool dataBaseHeld()
     {

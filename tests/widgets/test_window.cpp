@@ -1,8 +1,5 @@
-// The window as a whole: what it shows first, the tab order, a marked field's colour, the help
-// behind each page's help button and the two-choice question. Then every text of every page
-// readable where it stands, in each state a page can show: no widget lies over a label's text or
-// over another widget, no label's text runs past its box or the page, and fields and lists show
-// their text whole, a wide identifier included.
+// The window as a whole: what it shows first, the tab order, a marked field's colour, each page's
+// help, the two-choice question, and every text of every page readable in each state it can show.
 
 #include "TestSupport.h"
 
@@ -50,7 +47,8 @@ int room(QWidget *widget)
 }
 
 // Each problem of a page: a label's text past its box or the page, a shown widget over another
-// (only an image may lie under something), a field or list not showing its text whole.
+// (only an image may lie under something), a field or list not showing its text whole (a wide
+// identifier included).
 QStringList problems(const QWidget *page)
 {
     QStringList problems;
@@ -161,8 +159,7 @@ private slots:
     // The cautious answer comes first and is the default; Escape and closing answer nothing.
     void twoChoiceQuestion()
     {
-        ScratchDirectory scratch;
-        App app(QStringLiteral("127.0.0.1"), 9);
+        QWidget window;
         QStringList seen;
         QTimer::singleShot(0, this, [&] {
             auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
@@ -178,7 +175,7 @@ private slots:
                 box->done(0);
         });
         seen << QString::number(MessageBoxes::confirm(
-            &app, QMessageBox::Warning, "Información", "¿Seguro?", "Rectificar", "Continuar"));
+            &window, QMessageBox::Warning, "Información", "¿Seguro?", "Rectificar", "Continuar"));
         QCOMPARE(seen.join(' '), "Rectificar Continuar open 0");
     }
 
