@@ -25,10 +25,6 @@ class TestExport final : public QObject {
     }
     // The question, with its buttons, then one box with "OK".
     QStringList sendingBoxes(const QString &box) { return { box::confirmSending + "|No,Sí", box + "|OK" }; }
-    QByteArray expectedFile(const char *name)
-    {
-        return readFile(BRIVANA_TEST_DATA "/export/" + QString(name));
-    }
     // What the export left in the working folder.
     QStringList files()
     {
@@ -44,12 +40,12 @@ private slots:
         QCOMPARE(send("No"), QStringList{ box::confirmSending + "|No,Sí" });
         QCOMPARE(files(), QStringList());
         QCOMPARE(send(), sendingBoxes(box::exported(fileName)));
-        QCOMPARE(readFile(fileName), expectedFile("empty.csv"));
+        QCOMPARE(readFile(fileName), readFile(BRIVANA_TEST_DATA "/export/empty.csv"));
         QVERIFY(queryRows("INSERT INTO cap VALUES (NULL, 0, 43000001, '12345678Z', 'Talleres Núñez', 'Calle "
                           "Real 5', 04001, 'Almería', 'Almería', 'España')"));
         QCOMPARE(send(), sendingBoxes(box::exported(fileName)));
         QCOMPARE(files(), QStringList{ fileName });
-        QCOMPARE(readFile(fileName), expectedFile("one_client.csv"));
+        QCOMPARE(readFile(fileName), readFile(BRIVANA_TEST_DATA "/export/one_client.csv"));
     }
 
     void failureKeepsTheEarlierFile_data()
@@ -83,7 +79,8 @@ private slots:
         QVERIFY(statement.endsWith(" is a directory") || queryRows(statement));
         QCOMPARE(send(), sendingBoxes(shown));
         QCOMPARE(files(), QStringList{ fileName });
-        QCOMPARE(readFile(fileName), QFileInfo(fileName).isDir() ? QByteArray() : expectedFile("empty.csv"));
+        QCOMPARE(readFile(fileName),
+            QFileInfo(fileName).isDir() ? QByteArray() : readFile(BRIVANA_TEST_DATA "/export/empty.csv"));
         QVERIFY(!QFileInfo::exists("../escaped_20160515.csv"));
     }
 
@@ -114,7 +111,7 @@ private slots:
         filler.close();
         QCOMPARE(send(), sendingBoxes(box::error("No space left on device")));
         QCOMPARE(files(), QStringList{ fileName });
-        QCOMPARE(readFile(fileName), expectedFile("empty.csv"));
+        QCOMPARE(readFile(fileName), readFile(BRIVANA_TEST_DATA "/export/empty.csv"));
     }
 };
 

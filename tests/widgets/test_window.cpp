@@ -90,9 +90,14 @@ private slots:
         QTest::newRow("owner")
             << true
             << "Brivana - Reformas del Sur ( Belisor )|Alta Clientes y Proveedores|Facturas Emitidas|"
-               "Facturas Recibidas|Otros Gastos e Ingresos|IVA y resultados|Enviar datos asesoría";
+               "Facturas Recibidas|Otros Gastos e Ingresos|IVA y resultados|Enviar datos asesoría|"
+               "Fecha|Importe|Cuenta Gastos|IVA|Trimestre|IVA Soportado|IVA Repercutido|Resultado|"
+               "Compensaciones del\nTrimestre Anterior|(Debe introducir a mano este dato).|"
+               "Resultado final|IVA Soportado (Azul)\nIVA Repercutido (Rojo)|Datos y Resultado|Año|Mes|"
+               "Ingresos|Gastos|Resultado|BRIVANA";
     }
-    // The title, then the tabs or the registration form, in a window fixed at 800 × 480 whose
+    // The title, then the tabs and the captions of the last three pages or the registration
+    // form, in a window fixed at 800 × 480 whose
     // lists have no item chosen and whose only read-only fields, the results, show "0".
     void firstView()
     {
@@ -105,6 +110,9 @@ private slots:
         QStringList shown{ app.windowTitle() };
         for (int i = 0; app.tabs()->isVisible() && i < app.tabs()->count(); ++i)
             shown << app.tabs()->tabText(i);
+        for (int i = 3; app.tabs()->isVisible() && i < app.tabs()->count(); ++i) // the last pages' captions
+            for (const QLabel *label : app.tabs()->widget(i)->findChildren<QLabel *>())
+                shown << (label->isHidden() ? QString() : label->text());
         if (app.registrationPage().frame->isVisible())
             shown << "registration";
         for (const QComboBox *list : app.findChildren<QComboBox *>())
