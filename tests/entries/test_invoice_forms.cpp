@@ -21,10 +21,10 @@ const struct Choice {
     { "issued interior", 1,
         "retail cashBasis fixedAssetSale account=1 line1.base=100 line1.rate=21 line2.base=50",
         issued + full + "+cashBasis +fixedAssetSale total=171 #111_222 #111_222 #account:70500000" },
-    { "issued retail", 1,
+    { "issued retail, then reverse charge", 1,
         "line1.base=100 line1.rate=21 line2.base=50 surcharge line1.surchargeRate=5.2 withholding "
-        "rental retail",
-        issued + totalOnly + "+retail line1.rate= line2.base= line1.surchargeQuota= total=100" },
+        "rental retail reverseCharge",
+        issued + totalOnly + "+reverseCharge line1.rate= line2.base= line1.surchargeQuota= total=100" },
     { "issued withholding", 1,
         "line1.base=1000 line1.rate=21 withholding rental professionals rental "
         "withholding.percentage=15 withholding.base=1000",
