@@ -42,7 +42,6 @@ private slots:
             "27450913E|Reformas Ortega SL|Calle Mayor 1|04001|Almería|Almería|España|"
             "technician=Belisor|register"));
         QCOMPARE(f.takeBoxes(), QStringList{ box::info("Se ha registrado correctamente.") });
-        f.app->tabs()->setCurrentIndex(0);
         for (const QString party :
             { "Cliente|B04123451|Talleres Núñez SL|Calle Real 5; bajo|04002|Almería|Almería|España",
                 "Cliente|A46987657|Comercial Levante SA|Av. del Puerto 12|46024|Valencia|Valencia|España",

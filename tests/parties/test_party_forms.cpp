@@ -61,7 +61,7 @@ private slots:
             "6 0 43000004 44444444A Épsilon L 4002 n a E43000004 40000003");
         QCOMPARE(itemsOf(f.app->receivedPage().supplier).join(' '), "Beta Alfa Delta");
         f.run({ "browse sql:DELETE_FROM_cap_WHERE_auid=2 address=x save#ningún_dato.#address=x",
-            "previous next#no_encontrado.#type=-1 name=" });
+            "previous next nif=4#no_encontrado.#type=-1 nif=4" });
     }
 };
 

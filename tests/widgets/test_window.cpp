@@ -206,7 +206,9 @@ private slots:
         QWidget *page = tab >= 0 ? f.app->tabs()->currentWidget() : f.app->registrationPage().frame;
         f.perform(steps.replaceInStrings(QRegularExpression("^"), page->objectName() + '.'));
         QVERIFY(!QApplication::activeModalWidget() && f.responder.m_answers.isEmpty());
-        const QStringList found = problems(page);
+        QWidget *search = f.app->partiesPage().searchNif->parentWidget(); // the register's search menu
+        search->adjustSize();
+        const QStringList found = problems(page) + problems(search);
         QVERIFY2(found.isEmpty(), qPrintable(found.join("; ")));
     }
 };
