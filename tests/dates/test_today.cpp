@@ -98,8 +98,9 @@ private slots:
         QVERIFY(f.start(-1, QDate::fromString(row.section(' ', 0, 0), QStringLiteral("dd/MM/yyyy"))));
         f.perform({ row.section(' ', 1, 1) });
         QCOMPARE(dates(*f.app).section(" / ", 0, 0), row.section(' ', 2, 4));
-        QCOMPARE(f.takeBoxes(),
-            QStringList{ row.section(' ', 5) == "after" ? box::afterToday : box::earlierQuarter });
+        const QString text
+            = row.endsWith("after") ? "La fecha introducida es posterior a la actual" : "trimestre error";
+        QCOMPARE(f.takeBoxes(), QStringList{ "warning|Información|" + text });
     }
 };
 

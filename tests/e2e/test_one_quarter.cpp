@@ -15,8 +15,7 @@ QStringList on(const QString &page, const QString &steps)
     return steps.split('|').replaceInStrings(QRegularExpression("^"), page + '.');
 }
 
-// Steps on the registration form or the register whose first seven are the values of its
-// text fields, in order.
+// Steps on the registration form or the register, the first seven its text fields' values.
 QStringList form(const QString &page, const QString &steps)
 {
     const QStringList fields = words("nif name address postalCode town province country");
@@ -115,13 +114,13 @@ private slots:
                 + QStringList(box::dataSaved));
     }
 
-    // Six significant digits after every addition of a total; a month adds the bases. The pie
-    // shows the quarter's issued share.
+    // Six significant digits after every addition of a total; the compensation, typed first, is
+    // taken off when the quarter is chosen; a month adds the bases; the pie shows the issued share.
     void readResults_data()
     {
         QTest::addColumn<QString>("steps");
         QTest::addColumn<QString>("shown");
-        QTest::newRow("quarter") << "quarter=4º Trimestre|compensation=250.5"
+        QTest::newRow("quarter") << "compensation=250.5|quarter=4º Trimestre"
                                  << "8211.1 1414.75 6796.35 6545.85 0 0 0 85.3026";
         QTest::newRow("October") << "year=2026|month=Octubre"
                                  << "8211.1 1414.75 6796.35 6545.85 3506.15 400 3906.15 85.3026";
@@ -141,7 +140,7 @@ private slots:
         QCOMPARE(f.takeBoxes(), QStringList());
     }
 
-    void sendEverything()
+    void sendEverythingThenLookUp()
     {
         f.app->tabs()->setCurrentIndex(5);
         f.responder.answer("Sí");
@@ -150,6 +149,10 @@ private slots:
         QCOMPARE(f.takeBoxes(), (QStringList{ box::confirmSending, box::exported(name) }));
         // Line by line, so that a difference shows where it is.
         QCOMPARE(readFile(name).split('\n'), readFile(BRIVANA_TEST_DATA "/e2e/one_quarter.csv").split('\n'));
+        // An invoice looked up shows its options again.
+        f.perform({ "issued.find=F-101" });
+        QVERIFY(
+            f.app->issuedPage().surcharge.box->isChecked() && f.text("issued.line3.surchargeRate") == "0.5");
     }
 };
 

@@ -68,7 +68,9 @@ const struct Save {
         "1 43000002 A F-1 10/05/2016 0 0 0 0 1 1 1 0 1 100 21 21 0 0 50 10 5 0 0 20 4 0.8 0 0 170 35 "
         "26.8 0 0 150 15 22.5 174.3 75200000",
         "client=-1 date=2016-05-15 number= series= total=0 type=-1 @save",
-        "client=0 type=1 account=0 series=B number=F-1 line1.base=50 save#account:70000000 este_Nº", "" },
+        "client=0 type=2 account=0 series=B number=F-1 line1.base=50 save#account:70000000 "
+        "este_Nº#line1.base=50",
+        "" },
     { "received", 2,
         QStringList{ "save#un_proveedor.#!supplier @supplier", "supplier=0 save#de_factura.#!type @type",
             "type=0 investments account=5 investments save#account:21700000 cuenta_contable.#!account "

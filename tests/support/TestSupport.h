@@ -227,9 +227,6 @@ struct box {
     inline static const QString confirmSending = info("Está a punto de enviar todos los registros,\nesta "
                                                       "operación es irrevirsible, ¿está seguro\nde que desea "
                                                       "enviar los datos?");
-    inline static const QString afterToday
-        = "warning|Información|La fecha introducida es posterior a la actual";
-    inline static const QString earlierQuarter = "warning|Información|trimestre error";
     inline static const QString todayUnknown
         = "warning|Error|No se ha podido obtener la fecha actual del servidor de hora.";
 };
@@ -286,12 +283,12 @@ struct WindowFixture {
     // "name=text" types over a field's text ("~name=text": whatever it then keeps), "name=n" picks a
     // list's item of that text or else item n, "name=dd/MM/yyyy" sets a date field, a bare name clicks
     // a shown check box or button; ">Sí" queues an answer, "sql:…" runs a statement with '_' for its
-    // blanks, "find=F-1" looks an invoice number up.
+    // blanks, "find=F-1" (or "issued.find=F-1") looks an invoice number up.
     void perform(const QStringList &steps)
     {
         for (QString step : steps) {
             const QString name = step.section('=', 0, 0).remove('~'), value = step.section('=', 1);
-            QWidget *widget = names.value(name == "find" ? "searchNumber" : name);
+            QWidget *widget = names.value(QString(name).replace(QRegularExpression("find$"), "searchNumber"));
             if (step.startsWith('>')) {
                 responder.answer(step.mid(1));
             } else if (step.startsWith("sql:")) {
@@ -300,7 +297,7 @@ struct WindowFixture {
                 field->selectAll();
                 QTest::keyClick(field, Qt::Key_Delete);
                 typeText(field, value);
-                if (name == "find")
+                if (name.endsWith("find"))
                     QTest::keyClick(field, Qt::Key_Return);
                 else if (!step.startsWith('~'))
                     QCOMPARE(field->text(), value);

@@ -167,7 +167,6 @@ private slots:
     // The cautious answer comes first and is the default; Escape and closing answer nothing.
     void twoChoiceQuestion()
     {
-        QWidget window;
         QStringList seen;
         QTimer::singleShot(0, this, [&] {
             auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
@@ -183,7 +182,7 @@ private slots:
                 box->done(0);
         });
         seen << QString::number(MessageBoxes::confirm(
-            &window, QMessageBox::Warning, "Información", "¿Seguro?", "Rectificar", "Continuar"));
+            nullptr, QMessageBox::Warning, "Información", "¿Seguro?", "Rectificar", "Continuar"));
         QCOMPARE(seen.join(' '), "Rectificar Continuar open 0");
     }
 
