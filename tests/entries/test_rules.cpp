@@ -92,7 +92,6 @@ private slots:
 
     void quota()
     {
-        QCOMPARE(quotaOf(1250.0f, 21.0f), 262.5);
         // 0.1 held as a float is 0.100000001490116...; in float arithmetic the quota would be 0.00999999977.
         QCOMPARE(quotaOf(0.1f, 10.0f), 0.0100000001490116119);
     }

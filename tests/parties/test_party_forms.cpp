@@ -36,10 +36,9 @@ private slots:
     {
         WindowFixture f;
         insertOwner();
-        for (const char *party : { "0 43000001 11111111H Alfa", "1 40000001 22222222J Beta",
+        for (const QString party : { "0 43000001 11111111H Alfa", "1 40000001 22222222J Beta",
                  "1 40000002 11111111H Alfa", "0 43000002 33333333P Gamma", "0 43000003 33333333P Delta" })
-            insertParty(
-                words(party)[0].toInt(), words(party)[1].toInt(), words(party)[2], words(party)[3], "M");
+            insertParty(party.left(1).toInt(), party.mid(2, 8).toInt(), party.mid(11, 9), party.mid(21), "M");
         QVERIFY(queryRows("INSERT INTO lasts VALUES (43000003, 40000002)") && f.open(0));
         f.run({ "save#es_obligatorio.#!type", "type=0 nif=1111111 save#no_válido.#!nif @nif",
             "nif=44444444A name=Gamma save#es_obligatorio.#!address",
@@ -61,7 +60,9 @@ private slots:
             "6 0 43000004 44444444A Épsilon L 4002 n a E43000004 40000003");
         QCOMPARE(itemsOf(f.app->receivedPage().supplier).join(' '), "Beta Alfa Delta");
         f.run({ "browse sql:DELETE_FROM_cap_WHERE_auid=2 address=x save#ningún_dato.#address=x",
-            "previous next nif=4#no_encontrado.#type=-1 nif=4" });
+            "previous next nif=4#no_encontrado.#type=-1 nif=4",
+            "sql:DELETE_FROM_lasts type=0 nif=55555555K name=Eta address=L postalCode=1 town=n province=a "
+            "country=E >Guardar save#de_continuar. de_datos#name=Eta" });
     }
 };
 

@@ -42,7 +42,7 @@ private slots:
         QCOMPARE(send(), sendingBoxes(box::exported(fileName)));
         QCOMPARE(readFile(fileName), readFile(BRIVANA_TEST_DATA "/export/empty.csv"));
         QVERIFY(queryRows("INSERT INTO cap VALUES (NULL, 0, 43000001, '12345678Z', 'Talleres Núñez 😀€', "
-                          "'Calle Real 5', 04001, 'Almería', 'Almería', 'España')"));
+                          "'Calle Real 5' || char(13), 04001, 'Almería', 'Almería', 'España')"));
         QCOMPARE(send(), sendingBoxes(box::exported(fileName)));
         QCOMPARE(files(), QStringList{ fileName });
         QCOMPARE(readFile(fileName), readFile(BRIVANA_TEST_DATA "/export/one_client.csv"));
