@@ -1,6 +1,6 @@
 #include "DataGenerator.h"
 
-#include "entries/Amount.h"
+#include "entries/InvoiceArithmetic.h"
 #include "storage/Database.h"
 #include "storage/StoredForms.h"
 
@@ -68,12 +68,6 @@ QString personalNif(int number)
     return QStringLiteral("%1%2").arg(number, 8, 10, QLatin1Char('0')).arg(QLatin1Char(letters[number % 23]));
 }
 
-// A quota as the forms compute it: rounded to six significant digits.
-float quotaOf(float base, float rate)
-{
-    return amountFromText(displayAmount(double(base) * double(rate) / 100.0));
-}
-
 const QStringList otherAccounts{ QStringLiteral("62500000"), QStringLiteral("62600000"),
     QStringLiteral("63100000"), QStringLiteral("64000000"), QStringLiteral("64200000"),
     QStringLiteral("64200001"), QStringLiteral("66900000"), QStringLiteral("66900001"),
@@ -106,11 +100,11 @@ void fillParties(QSqlQuery &query, int rows)
 // with only the first line in use, then withholding, total and account.
 QVariantList invoiceAmounts(int i, const QString &account)
 {
-    const float base = 100.0f + float(i % 900) + float(i % 100) / 100.0f;
-    const float rate = 21.0f;
-    const float quota = quotaOf(base, rate);
-    const float total = amountFromText(displayAmount(double(base) + double(quota)));
-    const QVariant zero = storedAmount(0.0f);
+    const Decimal base = Decimal::fromCents(10000 + (i % 900) * 100 + i % 100);
+    const Decimal rate = Decimal::fromCents(2100);
+    const Decimal quota = quotaOf(base, rate);
+    const Decimal total = base + quota;
+    const QVariant zero = storedAmount(Decimal());
     QVariantList values;
     values << storedAmount(base) << storedAmount(rate) << storedAmount(quota) << zero << zero;
     for (int line = 1; line <= 2; ++line)
@@ -150,7 +144,7 @@ void fillOther(QSqlQuery &query, int rows, int year)
     prepare(query, QStringLiteral("INSERT INTO ogei (fecha, importe, ctc) VALUES (?,?,?)"));
     for (int i = 0; i < rows; ++i)
         insert(query,
-            { dateOfRow(i, rows, year), storedAmount(20.0f + float(i % 500) / 4.0f),
+            { dateOfRow(i, rows, year), storedAmount(Decimal::fromCents(2000 + (i % 500) * 25)),
                 otherAccounts.at(i % otherAccounts.size()) });
 }
 

@@ -68,16 +68,16 @@ QStringList perRowWrites(const App &app, QSqlDatabase &db, int quarter)
         while (query.next()) {
             const QDate date = QDate::fromString(query.value(0).toString(), QStringLiteral("dd/MM/yyyy"));
             if (first <= date && date <= last)
-                field->setText(
-                    displayAmount(double(amountFromText(field->text())) + double(query.value(1).toFloat())));
+                field->setText(displayAmount(amountFromText(field->text())
+                    + Decimal::fromDouble(query.value(1).toDouble()).roundedToCents()));
         }
     };
     addInto("SELECT fecha, total FROM femi", page.supported);
     addInto("SELECT fecha, total FROM frec", page.charged);
-    page.quarterResult->setText(displayAmount(
-        double(amountFromText(page.supported->text())) - double(amountFromText(page.charged->text()))));
-    page.finalResult->setText(displayAmount(double(amountFromText(page.quarterResult->text()))
-        - double(amountFromText(page.compensation->text()))));
+    page.quarterResult->setText(
+        displayAmount(amountFromText(page.supported->text()) - amountFromText(page.charged->text())));
+    page.finalResult->setText(displayAmount(
+        amountFromText(page.quarterResult->text()) - amountFromText(page.compensation->text())));
     return { page.supported->text(), page.charged->text(), page.quarterResult->text(),
         page.finalResult->text() };
 }

@@ -5,19 +5,24 @@
 
 #include <QLineEdit>
 
-float amountOf(const QLineEdit *field)
+Decimal moneyOf(const QLineEdit *field)
+{
+    return moneyFromText(field->text());
+}
+
+Decimal rateOf(const QLineEdit *field)
 {
     return amountFromText(field->text());
 }
 
-float sumOfLines(const QLineEdit *line1, const QLineEdit *line2, const QLineEdit *line3)
+void writeQuota(QLineEdit *quota, const QLineEdit *base, const QLineEdit *rate)
 {
-    return sumOfLines(amountOf(line1), amountOf(line2), amountOf(line3));
+    quota->setText(displayAmount(quotaOf(moneyOf(base), rateOf(rate))));
 }
 
-void writeTotal(QLineEdit *total, const std::vector<float> &lineTerms, const QLineEdit *withholdingQuota)
+void writeTotal(QLineEdit *total, const std::vector<Decimal> &lineTerms, const QLineEdit *withholdingQuota)
 {
-    total->setText(displayAmount(invoiceTotal(lineTerms, amountOf(withholdingQuota))));
+    total->setText(displayAmount(invoiceTotal(lineTerms, moneyOf(withholdingQuota))));
 }
 
 void hideAndEmpty(QLineEdit *field)

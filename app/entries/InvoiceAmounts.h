@@ -1,5 +1,7 @@
 #pragma once
 
+#include "storage/Decimal.h"
+
 #include <vector>
 
 class QLineEdit;
@@ -7,15 +9,17 @@ class QLineEdit;
 // The amount fields of both invoice pages: reading them and writing what the arithmetic
 // (entries/InvoiceArithmetic.h) makes of them.
 
-// The amount a field's text stands for (the amount conversion).
-float amountOf(const QLineEdit *field);
+// The amount a field's text stands for (the amount conversion): money to the cent, a rate
+// exactly as typed.
+Decimal moneyOf(const QLineEdit *field);
+Decimal rateOf(const QLineEdit *field);
 
-// The sum of one column over the three lines' fields (sumOfLines of their amounts).
-float sumOfLines(const QLineEdit *line1, const QLineEdit *line2, const QLineEdit *line3);
+// Writes into quota the quota of the base and rate fields, in the display format.
+void writeQuota(QLineEdit *quota, const QLineEdit *base, const QLineEdit *rate);
 
 // Writes the invoice total of the lines' terms less the withholding quota field, in the
 // display format.
-void writeTotal(QLineEdit *total, const std::vector<float> &lineTerms, const QLineEdit *withholdingQuota);
+void writeTotal(QLineEdit *total, const std::vector<Decimal> &lineTerms, const QLineEdit *withholdingQuota);
 
 // Hides a field, then empties it (which runs whatever its text change is connected to).
 void hideAndEmpty(QLineEdit *field);

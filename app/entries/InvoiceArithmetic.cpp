@@ -1,25 +1,21 @@
 #include "InvoiceArithmetic.h"
 
-double quotaOf(float amount, float percentage)
+Decimal quotaOf(const Decimal &base, const Decimal &rate)
 {
-    return double(amount) * double(percentage) / 100.0;
+    return base.percentRoundedToCents(rate);
 }
 
-float sumOfLines(float line1, float line2, float line3)
+Decimal sumOfLines(const Decimal &line1, const Decimal &line2, const Decimal &line3)
 {
-    SinglePrecisionSum sum;
-    sum.add(line1);
-    sum.add(line2);
-    sum.add(line3);
-    return sum.value();
+    return line1 + line2 + line3;
 }
 
-double invoiceTotal(const std::vector<float> &lineTerms, float withholdingQuota)
+Decimal invoiceTotal(const std::vector<Decimal> &lineTerms, const Decimal &withholdingQuota)
 {
-    SinglePrecisionSum sum;
-    for (const float term : lineTerms)
-        sum.add(term);
-    return double(sum.value()) - double(withholdingQuota);
+    Decimal sum;
+    for (const Decimal &term : lineTerms)
+        sum = sum + term;
+    return sum - withholdingQuota;
 }
 
 QString accountNumberOf(const QString &accountText)

@@ -18,19 +18,20 @@ QString accountNumberOf(const QComboBox *accounts)
     return accountNumberOf(accounts->currentText());
 }
 
-void readInvoiceAmounts(InvoiceRow &row, const std::array<LineFields, 3> &lines,
+void readInvoiceAmounts(InvoiceRow &row, const InvoiceTable &table, const std::array<LineFields, 3> &lines,
     const WithholdingLine &withholding, const QLineEdit *total, const QComboBox *account)
 {
     for (size_t column = 0; column < LineFields().size(); ++column) {
         for (size_t line = 0; line < lines.size(); ++line)
-            row.lines[line][column] = amountOf(lines[line][column]);
+            row.lines[line][column]
+                = table.lineRates[column] ? rateOf(lines[line][column]) : moneyOf(lines[line][column]);
         // The sums take every column alike, the rates included.
-        row.lines[3][column] = sumOfLines(lines[0][column], lines[1][column], lines[2][column]);
+        row.lines[3][column] = sumOfLines(row.lines[0][column], row.lines[1][column], row.lines[2][column]);
     }
-    row.withholdingBase = amountOf(withholding.base);
-    row.withholdingPercentage = amountOf(withholding.percentage);
-    row.withholdingQuota = amountOf(withholding.quota);
-    row.total = amountOf(total);
+    row.withholdingBase = moneyOf(withholding.base);
+    row.withholdingPercentage = rateOf(withholding.percentage);
+    row.withholdingQuota = moneyOf(withholding.quota);
+    row.total = moneyOf(total);
     row.account = accountNumberOf(account);
 }
 

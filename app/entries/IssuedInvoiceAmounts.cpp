@@ -3,29 +3,29 @@
 
 #include "App.h"
 
-#include "entries/Amount.h"
 #include "entries/InvoiceAmounts.h"
-#include "entries/InvoiceArithmetic.h"
 
 #include <QLineEdit>
 
 namespace {
 
 // A quota whose field is hidden is not computed: it reads "0" and adds nothing.
-void writeQuota(QLineEdit *quota, const QLineEdit *amount, const QLineEdit *percentage)
+void writeShownQuota(QLineEdit *quota, const QLineEdit *amount, const QLineEdit *percentage)
 {
-    quota->setText(quota->isHidden() ? QStringLiteral("0")
-                                     : displayAmount(quotaOf(amountOf(amount), amountOf(percentage))));
+    if (quota->isHidden())
+        quota->setText(QStringLiteral("0"));
+    else
+        writeQuota(quota, amount, percentage);
 }
 
-// The terms of the total: base, VAT quota and surcharge quota of each line, summed in single
-// precision; hidden fields count as they stand.
-std::vector<float> totalTerms(const IssuedPage &page)
+// The terms of the total: base, VAT quota and surcharge quota of each line; hidden fields
+// count as they stand.
+std::vector<Decimal> totalTerms(const IssuedPage &page)
 {
-    std::vector<float> terms;
+    std::vector<Decimal> terms;
     for (const IssuedQuotaLine &line : page.lines) {
         for (const QLineEdit *field : { line.base, line.quota, line.surchargeQuota })
-            terms.push_back(amountOf(field));
+            terms.push_back(moneyOf(field));
     }
     return terms;
 }
@@ -38,20 +38,20 @@ void App::IVA0(const QString &)
     // before the loop goes on; the nested run recomputes the same texts from the same
     // bases and rates, so the texts end as after one pass.
     for (const IssuedQuotaLine &line : m_issued.lines)
-        writeQuota(line.quota, line.base, line.rate);
+        writeShownQuota(line.quota, line.base, line.rate);
     writeTotal(m_issued.total, totalTerms(m_issued), m_issued.withholdingLine.quota);
 }
 
 void App::calcRE(const QString &)
 {
     for (const IssuedQuotaLine &line : m_issued.lines)
-        writeQuota(line.surchargeQuota, line.base, line.surchargeRate);
+        writeShownQuota(line.surchargeQuota, line.base, line.surchargeRate);
     writeTotal(m_issued.total, totalTerms(m_issued), m_issued.withholdingLine.quota);
 }
 
 void App::calcRet0(const QString &)
 {
     const WithholdingLine &withholding = m_issued.withholdingLine;
-    writeQuota(withholding.quota, withholding.base, withholding.percentage);
+    writeShownQuota(withholding.quota, withholding.base, withholding.percentage);
     writeTotal(m_issued.total, totalTerms(m_issued), m_issued.withholdingLine.quota);
 }

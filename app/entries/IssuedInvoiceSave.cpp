@@ -36,7 +36,7 @@ InvoiceRow invoiceOf(const IssuedPage &form, const QDate &date, uint client)
     for (const OptionBox *option : { &form.retail, &form.surcharge, &form.reverseCharge, &form.cashBasis,
              &form.withholding, &form.rental, &form.professionals, &form.fixedAssetSale })
         row.flags << option->box->isChecked();
-    readInvoiceAmounts(row,
+    readInvoiceAmounts(row, issuedInvoices(),
         { columnFields(form.lines[0]), columnFields(form.lines[1]), columnFields(form.lines[2]) },
         form.withholdingLine, form.total, form.account);
     return row;

@@ -14,18 +14,6 @@
 
 namespace {
 
-// What the user typed comes back editable, exactly as stored; what the program computed
-// comes back in the display format.
-QString typedAmount(float value)
-{
-    return editableAmount(value);
-}
-
-QString computedAmount(float value)
-{
-    return displayAmount(value);
-}
-
 void tick(const OptionBox &option, bool value)
 {
     option.box->setChecked(value);
@@ -63,18 +51,18 @@ void App::SearchNfe()
 
     for (size_t i = 0; i < form.lines.size(); ++i) {
         const IssuedQuotaLine &line = form.lines[i];
-        const std::array<float, 5> &amounts = row.lines[i];
-        line.base->setText(typedAmount(amounts[0]));
-        line.rate->setText(typedAmount(amounts[1]));
-        line.quota->setText(computedAmount(amounts[2]));
-        line.surchargeRate->setText(typedAmount(amounts[3]));
-        line.surchargeQuota->setText(computedAmount(amounts[4]));
+        const std::array<Decimal, 5> &amounts = row.lines[i];
+        line.base->setText(displayAmount(amounts[0]));
+        line.rate->setText(displayAmount(amounts[1]));
+        line.quota->setText(displayAmount(amounts[2]));
+        line.surchargeRate->setText(displayAmount(amounts[3]));
+        line.surchargeQuota->setText(displayAmount(amounts[4]));
     }
     const WithholdingLine &withholding = form.withholdingLine;
-    withholding.base->setText(typedAmount(row.withholdingBase));
-    withholding.percentage->setText(typedAmount(row.withholdingPercentage));
-    withholding.quota->setText(computedAmount(row.withholdingQuota));
-    form.total->setText(computedAmount(row.total));
+    withholding.base->setText(displayAmount(row.withholdingBase));
+    withholding.percentage->setText(displayAmount(row.withholdingPercentage));
+    withholding.quota->setText(displayAmount(row.withholdingQuota));
+    form.total->setText(displayAmount(row.total));
 
     for (int i = 0; i < form.account->count(); ++i) {
         if (accountNumberOf(form.account->itemText(i)) == row.account) {

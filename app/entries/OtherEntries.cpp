@@ -35,7 +35,7 @@ void App::Save4()
         return;
 
     QDateEdit *date = m_dates[2].edit;
-    const OtherEntryRow entry{ date->date(), amountFromText(amount->text()), accountNumberOf(account) };
+    const OtherEntryRow entry{ date->date(), moneyFromText(amount->text()), accountNumberOf(account) };
     if (!okOrReport(insertOtherEntry(m_db, entry)))
         return;
 

@@ -1,12 +1,10 @@
 // "Facturas Recibidas": the live amounts. The read-only fields are the only state;
 // every run recomputes them from the texts as they stand, and the save stores those
-// texts, so the six-digit display rounding is also what is stored.
+// texts, which hold the exact amounts.
 
 #include "App.h"
 
-#include "entries/Amount.h"
 #include "entries/InvoiceAmounts.h"
-#include "entries/InvoiceArithmetic.h"
 
 #include <QLineEdit>
 
@@ -19,18 +17,18 @@ void writeLineQuota(QLineEdit *quota, const ReceivedQuotaLine &line)
     if (quota->isHidden())
         quota->clear();
     else
-        quota->setText(displayAmount(quotaOf(amountOf(line.base), amountOf(line.rate))));
+        writeQuota(quota, line.base, line.rate);
 }
 
 // The terms of the total: the lines' bases, quotas and fourth fields, less their fifth
-// fields, summed in single precision.
-std::vector<float> totalTerms(const ReceivedPage &page)
+// fields.
+std::vector<Decimal> totalTerms(const ReceivedPage &page)
 {
-    std::vector<float> terms;
+    std::vector<Decimal> terms;
     for (const ReceivedQuotaLine &line : page.lines) {
         for (const QLineEdit *field : { line.base, line.quota, line.fourth })
-            terms.push_back(amountOf(field));
-        terms.push_back(-amountOf(line.fifth));
+            terms.push_back(moneyOf(field));
+        terms.push_back(-moneyOf(line.fifth));
     }
     return terms;
 }
@@ -56,7 +54,6 @@ void App::calcRet1(const QString &)
     if (withholding.quota->isHidden())
         withholding.quota->setText(QStringLiteral("0"));
     else
-        withholding.quota->setText(
-            displayAmount(quotaOf(amountOf(withholding.base), amountOf(withholding.percentage))));
+        writeQuota(withholding.quota, withholding.base, withholding.percentage);
     writeTotal(m_received.total, totalTerms(m_received), m_received.withholdingLine.quota);
 }

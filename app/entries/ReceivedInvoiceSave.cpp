@@ -36,7 +36,7 @@ InvoiceRow invoiceOf(const ReceivedPage &form, const QDate &date, uint supplier)
     for (const OptionBox *option : { &form.investments, &form.retail, &form.reverseCharge, &form.cashBasis,
              &form.withholding, &form.rental, &form.professionals })
         row.flags << option->box->isChecked();
-    readInvoiceAmounts(row,
+    readInvoiceAmounts(row, receivedInvoices(),
         { columnFields(form.lines[0]), columnFields(form.lines[1]), columnFields(form.lines[2]) },
         form.withholdingLine, form.total, form.account);
     return row;

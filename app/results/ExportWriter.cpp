@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cmath>
 #include <iterator>
 #include <vector>
 
@@ -263,26 +264,26 @@ void ExportWriter::appendInteger(qlonglong value)
 
 void ExportWriter::appendReal(double value)
 {
-    // The text of QString::number(value, 'g', 15), without a QString per value. When the
-    // shortest exact digits are 15 or fewer, rounding to 15 digits yields just those
-    // digits and to_chars lays them out as 'g' does. With more digits a tie may be
-    // rounded differently, so Qt decides; stored amounts never get there.
+    // The shortest decimal that reads back as the stored double, without exponent: the
+    // program stores the double nearest to each exact amount, so this is the amount itself
+    // (14938.26, a rate 5.2). A value with more than 15 such digits, or from 10^15 on,
+    // which no form stores, is written as Qt writes it with 15.
     if (value == 0) {
-        m_buffer += '0'; // Qt writes -0 as 0 too
+        m_buffer += '0'; // -0 too
         return;
     }
-    char text[64];
+    char text[512];
     const std::to_chars_result shortest
         = std::to_chars(text, text + sizeof text, value, std::chars_format::scientific);
     int digits = 0;
     for (const char *c = text; c != shortest.ptr && *c != 'e'; ++c)
         digits += *c >= '0' && *c <= '9';
-    if (digits > 15) {
+    if (digits > 15 || std::fabs(value) >= 1e15) {
         appendText(QString::number(value, 'g', 15));
         return;
     }
     const std::to_chars_result result
-        = std::to_chars(text, text + sizeof text, value, std::chars_format::general, 15);
+        = std::to_chars(text, text + sizeof text, value, std::chars_format::fixed);
     m_buffer.append(text, result.ptr);
 }
 

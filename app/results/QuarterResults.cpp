@@ -14,9 +14,10 @@
 #include <QLineEdit>
 
 namespace {
-float numberIn(const QLineEdit *field)
+// The fields hold exact sums, and the compensation typed is taken to the cent.
+Decimal numberIn(const QLineEdit *field)
 {
-    return amountFromText(field->text());
+    return moneyFromText(field->text());
 }
 } // namespace
 
@@ -24,8 +25,8 @@ void App::tri(int quarter)
 {
     // The sums are carried here and each field written once: a write per row would
     // repaint the pie per row.
-    RunningSum supported;
-    RunningSum charged;
+    Decimal supported;
+    Decimal charged;
     if (openDatabase()) {
         const QDate first = quarterBoundary(quarter, false, 0, m_today.date());
         const QDate last = quarterBoundary(quarter, true, 0, m_today.date());
@@ -38,10 +39,10 @@ void App::tri(int quarter)
                 charged = sumOfDated(received.value, quarterHolds);
         }
     }
-    m_results.supported->setText(supported.text);
-    m_results.charged->setText(charged.text);
+    m_results.supported->setText(displayAmount(supported));
+    m_results.charged->setText(displayAmount(charged));
     m_results.quarterResult->setText(
-        displayAmount(double(numberIn(m_results.supported)) - double(numberIn(m_results.charged))));
+        displayAmount(numberIn(m_results.supported) - numberIn(m_results.charged)));
     writeFinalResult();
 }
 
@@ -56,14 +57,13 @@ void App::result(int)
     const StoreResult<QList<DatedAmount>> issued = datedBases(m_db, issuedInvoices());
     if (!okOrReport(issued.error))
         return;
-    m_results.income->setText(sumOfDated(issued.value, monthHolds).text);
+    m_results.income->setText(displayAmount(sumOfDated(issued.value, monthHolds)));
     const StoreResult<QList<DatedAmount>> received = datedBases(m_db, receivedInvoices());
     if (!okOrReport(received.error))
         return;
-    m_results.expenses->setText(sumOfDated(received.value, monthHolds).text);
+    m_results.expenses->setText(displayAmount(sumOfDated(received.value, monthHolds)));
     // The month adds its two sums where the quarter subtracts.
-    m_results.monthResult->setText(
-        displayAmount(double(numberIn(m_results.income)) + double(numberIn(m_results.expenses))));
+    m_results.monthResult->setText(displayAmount(numberIn(m_results.income) + numberIn(m_results.expenses)));
 }
 
 void App::compensar(const QString &)
@@ -74,13 +74,14 @@ void App::compensar(const QString &)
 void App::writeFinalResult()
 {
     m_results.finalResult->setText(
-        displayAmount(double(numberIn(m_results.quarterResult)) - double(numberIn(m_results.compensation))));
+        displayAmount(numberIn(m_results.quarterResult) - numberIn(m_results.compensation)));
 }
 
 void App::updatePie(const QString &)
 {
-    const double supported = numberIn(m_results.supported);
-    const double charged = numberIn(m_results.charged);
+    // The shares of the exact sums; only the percentages are approximate.
+    const double supported = numberIn(m_results.supported).toDouble();
+    const double charged = numberIn(m_results.charged).toDouble();
     const double blue = supported / (charged + supported) * 100.0;
     m_pie->setValues(float(blue), float(100.0 - blue));
 }

@@ -1,13 +1,5 @@
 #include "Sums.h"
 
-#include "entries/Amount.h"
-
-void RunningSum::add(float term)
-{
-    text = displayAmount(double(value) + double(term));
-    value = amountFromText(text);
-}
-
 bool inQuarter(const QDate &date, const QDate &first, const QDate &last)
 {
     return first.isValid() && last.isValid() && date.isValid() && first <= date && date <= last;

@@ -18,13 +18,14 @@ QString lineColumn(const QString &stem, int line)
 // The columns after the lines, in order, with what a row holds there.
 struct TrailingAmount {
     QString column;
-    float InvoiceRow::*value;
+    Decimal InvoiceRow::*value;
+    bool rate;
 };
 const TrailingAmount trailingAmounts[] = {
-    { QStringLiteral("bret"), &InvoiceRow::withholdingBase },
-    { QStringLiteral("pret"), &InvoiceRow::withholdingPercentage },
-    { QStringLiteral("cret"), &InvoiceRow::withholdingQuota },
-    { QStringLiteral("total"), &InvoiceRow::total },
+    { QStringLiteral("bret"), &InvoiceRow::withholdingBase, false },
+    { QStringLiteral("pret"), &InvoiceRow::withholdingPercentage, true },
+    { QStringLiteral("cret"), &InvoiceRow::withholdingQuota, false },
+    { QStringLiteral("total"), &InvoiceRow::total, false },
 };
 
 InvoiceRow invoiceOf(const InvoiceTable &table, const QSqlRecord &record)
@@ -40,10 +41,11 @@ InvoiceRow invoiceOf(const InvoiceTable &table, const QSqlRecord &record)
         row.flags << record.value(flag).toBool();
     for (int line = 0; line < int(row.lines.size()); ++line) {
         for (std::size_t i = 0; i < table.lineStems.size(); ++i)
-            row.lines[line][i] = record.value(lineColumn(table.lineStems[i], line)).toFloat();
+            row.lines[line][i]
+                = readAmount(record.value(lineColumn(table.lineStems[i], line)), table.lineRates[i]);
     }
     for (const TrailingAmount &amount : trailingAmounts)
-        row.*amount.value = record.value(amount.column).toFloat();
+        row.*amount.value = readAmount(record.value(amount.column), amount.rate);
     row.account = record.value(QStringLiteral("ctc")).toString();
     return row;
 }
@@ -57,7 +59,7 @@ StoreResult<QList<DatedAmount>> datedAmounts(
     result.error = runPrepared(query, selectStatement(table.name, { QStringLiteral("fecha"), column }));
     while (result.ok() && query.next())
         result.value << DatedAmount{ query.value(QStringLiteral("fecha")).toString(),
-            query.value(column).toFloat() };
+            readAmount(query.value(column), false) };
     return result;
 }
 
@@ -69,7 +71,8 @@ const InvoiceTable &issuedInvoices()
         { QStringLiteral("cm"), QStringLiteral("rec"), QStringLiteral("isp"), QStringLiteral("cc"),
             QStringLiteral("ret"), QStringLiteral("alq"), QStringLiteral("pyo"), QStringLiteral("vin") },
         { QStringLiteral("base"), QStringLiteral("piva"), QStringLiteral("civa"), QStringLiteral("prec"),
-            QStringLiteral("crec") } };
+            QStringLiteral("crec") },
+        { false, true, false, true, false } };
     return table;
 }
 
@@ -79,7 +82,8 @@ const InvoiceTable &receivedInvoices()
         { QStringLiteral("inv"), QStringLiteral("cm"), QStringLiteral("isp"), QStringLiteral("cc"),
             QStringLiteral("ret"), QStringLiteral("alq"), QStringLiteral("pyo") },
         { QStringLiteral("base"), QStringLiteral("piva"), QStringLiteral("civa"), QStringLiteral("ivas"),
-            QStringLiteral("ivar") } };
+            QStringLiteral("ivar") },
+        { false, true, false, false, false } };
     return table;
 }
 

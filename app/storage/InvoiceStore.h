@@ -1,5 +1,6 @@
 #pragma once
 
+#include "storage/Decimal.h"
 #include "storage/Schema.h"
 #include "storage/StoreResult.h"
 
@@ -26,6 +27,8 @@ struct InvoiceTable {
     QStringList flagColumns;
     // The five amounts of a quota line: each stem with the line's digit (0..2, 3 for the sums).
     std::array<QString, 5> lineStems;
+    // Which of the five are rates, kept as typed; the others are money, to the cent.
+    std::array<bool, 5> lineRates;
 };
 
 // femi: cliente, serie; flags cm, rec, isp, cc, ret, alq, pyo, vin; lines base, piva,
@@ -49,11 +52,11 @@ struct InvoiceRow {
     // In the order of the table's flag columns.
     QList<bool> flags;
     // The five amounts of lines 0..2 and, as line 3, their sums.
-    std::array<std::array<float, 5>, 4> lines{};
-    float withholdingBase = 0;
-    float withholdingPercentage = 0;
-    float withholdingQuota = 0;
-    float total = 0;
+    std::array<std::array<Decimal, 5>, 4> lines{};
+    Decimal withholdingBase;
+    Decimal withholdingPercentage;
+    Decimal withholdingQuota;
+    Decimal total;
     // The account number, as the text it was chosen with.
     QString account;
 };
@@ -61,7 +64,7 @@ struct InvoiceRow {
 // A stored date, as its text, and an amount of the same row.
 struct DatedAmount {
     QString date;
-    float amount = 0;
+    Decimal amount;
 };
 
 // Whether an invoice with this number is stored, whatever its series or party.

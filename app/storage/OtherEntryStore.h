@@ -1,5 +1,6 @@
 #pragma once
 
+#include "storage/Decimal.h"
 #include "storage/Schema.h"
 
 #include <QDate>
@@ -10,7 +11,7 @@ class QSqlDatabase;
 // Other expenses and income: the rows of `ogei`, a dated amount against an account.
 struct OtherEntryRow {
     QDate date;
-    float amount = 0;
+    Decimal amount;
     // The account number, as the text it was chosen with.
     QString account;
 };

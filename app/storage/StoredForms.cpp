@@ -1,12 +1,12 @@
 #include "StoredForms.h"
 
-#include <QString>
-
-#include <charconv>
-
-QVariant storedAmount(float value)
+QVariant storedAmount(const Decimal &value)
 {
-    char text[32];
-    const std::to_chars_result end = std::to_chars(text, text + sizeof text, value);
-    return QString::fromLatin1(text, int(end.ptr - text));
+    return value.toDouble();
+}
+
+Decimal readAmount(const QVariant &stored, bool rate)
+{
+    const Decimal value = Decimal::fromDouble(stored.toDouble());
+    return rate ? value : value.roundedToCents();
 }

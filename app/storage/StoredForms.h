@@ -1,15 +1,18 @@
 #pragma once
 
+#include "storage/Decimal.h"
+
 #include <QDate>
 #include <QString>
 #include <QVariant>
 
 // How values are bound into the database, the same in every table.
 
-// Amounts: the shortest decimal text that reads back as the single-precision value
-// (21.105f is stored as 21.105, not as 21.104999542236328); the FLOAT column's real
-// affinity stores it as a number.
-QVariant storedAmount(float value);
+// Amounts: the double nearest to the exact value, so the database holds 14938.26, and a
+// rate 5.2. Read back, money comes to the nearest cent (rows of earlier versions may hold
+// fractions of one) and a rate to the shortest decimal the double stands for.
+QVariant storedAmount(const Decimal &value);
+Decimal readAmount(const QVariant &stored, bool rate);
 
 // Dates: text in this form (05/12/2014); they are parsed back before any comparison.
 inline const QString StoredDateFormat = QStringLiteral("dd/MM/yyyy");

@@ -88,13 +88,13 @@ private slots:
             "line1.base=726.99");
         row(2, "62100000\tArrendamiento",
             "supplier=Suministros Norte SL|number=P-501|date=08/10/2026|type=Operaciones Interiores|"
-            "line1.base=400|line1.rate=21|withholding|rental|withholding.base=4000|"
+            "line1.base=400,5|line1.rate=21|withholding|rental|withholding.base=4000|"
             "withholding.percentage=15");
         row(2, "21700000\tCompra de equipos informáticos",
             "supplier=Talleres Núñez SL|number=P-502|date=12/11/2026|type=Importaciones|investments|"
             "line1.base=1530.75");
         row(3, "62500000\tSeguros", "date=30/10/2026|amount=125.40");
-        row(3, "76900000\tCobro intereses bancarios", "date=16/11/2026|amount=89.9");
+        row(3, "76900000\tCobro intereses bancarios", "date=16/11/2026|amount=1.089,90");
     }
     void recordEntries()
     {
@@ -114,18 +114,19 @@ private slots:
                 + QStringList(box::dataSaved));
     }
 
-    // Six significant digits after every addition of a total; the compensation, typed first, is
-    // taken off when the quarter is chosen; a month adds the bases; the pie shows the issued share.
+    // Exact sums of the totals (1996.20 + 1987.92 + 3500 + 726.99, and 400.50 + 84.11 - 600 + 1530.75);
+    // the compensation, typed first, is taken off when the quarter is chosen; a month adds the
+    // bases; the pie shows the issued share.
     void readResults_data()
     {
         QTest::addColumn<QString>("steps");
         QTest::addColumn<QString>("shown");
         QTest::newRow("quarter") << "compensation=250.5|quarter=4º Trimestre"
-                                 << "8211.1 1414.75 6796.35 6545.85 0 0 0 85.3026";
+                                 << "8211.11 1415.36 6795.75 6545.25 0 0 0 85.2972";
         QTest::newRow("October") << "year=2026|month=Octubre"
-                                 << "8211.1 1414.75 6796.35 6545.85 3506.15 400 3906.15 85.3026";
+                                 << "8211.11 1415.36 6795.75 6545.25 3506.15 400.5 3906.65 85.2972";
         QTest::newRow("November") << "month=Noviembre"
-                                  << "8211.1 1414.75 6796.35 6545.85 4226.99 1530.75 5757.74 85.3026";
+                                  << "8211.11 1415.36 6795.75 6545.25 4226.99 1530.75 5757.74 85.2972";
     }
     void readResults()
     {

@@ -48,15 +48,16 @@ void checkText(const QString &text)
     if (matches("[A-Za-z0-9]\\d{7}[A-Za-z0-9]"))
         check(text, validNif(text) != (ascii && referenceRule(text.toStdString())),
             "identifier rules disagree");
-    const float value = amountFromText(text);
-    check(text, matches("[0-9.,]{0,9}") && !(std::isfinite(value) && value >= 0),
-        "typed amount not finite, >= 0");
-    check(text,
-        matches("[0-9]{1,9}(\\.[0-9]{1,8})?") && value != std::strtof(text.toLatin1().constData(), nullptr),
+    const Decimal value = amountFromText(text);
+    check(text, matches("[0-9.,]{0,9}") && value.text().startsWith(u'-'), "typed amount below 0");
+    check(text, matches("[0-9]{1,9}(\\.[0-9]{1,8})?") && value != Decimal::fromPlainText(text),
         "plain decimal read wrongly");
-    if (std::isfinite(value))
-        check(text, std::fabs(amountFromText(displayAmount(value)) - value) > 1e-5 * std::fabs(value) + 1e-30,
-            "display format does not read back");
+    check(text,
+        text.count(u'.') == 1 && !text.contains(u',')
+            && amountFromText(QString(text).replace(u'.', u',')) != value,
+        "a comma reads otherwise than a point");
+    check(text, amountFromText(displayAmount(value)) != value, "display format does not read back");
+    check(text, moneyFromText(text).roundedToCents() != moneyFromText(text), "money not to the cent");
 }
 } // namespace
 
