@@ -181,7 +181,7 @@ private:
     // then the insert of the row that rowFor makes with the account, and "Datos guardados".
     bool storeInvoice(const InvoiceTable &table, const QString &number, const QString &partyName,
         const QString &partyNotFound, const std::function<InvoiceRow(uint)> &rowFor);
-    bool invoiceNumberIsFree(const InvoiceTable &table, const QString &number);
+    bool invoiceNumberIsFree(const InvoiceTable &table, const QString &number, qlonglong party);
     std::optional<uint> partyAccount(int type, const QString &name, const QString &notFoundText);
     bool confirmInvoiceSave();
     // The look-ups: the stored invoice with this number (none for an empty number).

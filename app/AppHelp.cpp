@@ -54,9 +54,11 @@ const QString resultsHelp
 
 const QString exportHelp
     = QStringLiteral("Desde aquí se preparan los datos para su asesoría.\n\n"
-                     "Al pulsar \"Enviar\" se crea en la carpeta del programa un archivo con todos sus "
-                     "clientes, proveedores, facturas y otros gastos e ingresos. Su nombre lleva su "
-                     "NiF/CiF y la fecha de hoy.\n\n"
+                     "Al pulsar \"Enviar\" se crea un archivo con todos sus clientes, proveedores, "
+                     "facturas y otros gastos e ingresos. Su nombre lleva su NiF/CiF y la fecha de hoy.\n\n"
+                     "El archivo se guarda en la carpeta de trabajo del programa, junto a sus datos: si "
+                     "instaló Brivana como paquete, la carpeta Documentos/Brivana de su carpeta "
+                     "personal.\n\n"
                      "Entregue ese archivo a su asesoría. Puede repetirlo cuantas veces quiera: "
                      "siempre contiene todos los registros.");
 

@@ -41,10 +41,12 @@ bool App::storeInvoice(const InvoiceTable &table, const QString &number, const Q
     // Today is asked for once the fields pass, so the user first learns what to correct.
     if (!todayKnownOrWarn() || !openDatabase())
         return false;
-    if (!invoiceNumberIsFree(table, number))
+    // An issued number is checked first; a received one belongs to its supplier, found first.
+    const bool perParty = table.numberedPerParty;
+    if (!perParty && !invoiceNumberIsFree(table, number, 0))
         return false;
     const std::optional<uint> party = partyAccount(table.partyType, partyName, partyNotFound);
-    if (!party || !confirmInvoiceSave())
+    if (!party || (perParty && !invoiceNumberIsFree(table, number, *party)) || !confirmInvoiceSave())
         return false;
     if (!okOrReport(insertInvoice(m_db, table, rowFor(*party))))
         return false;
@@ -52,10 +54,9 @@ bool App::storeInvoice(const InvoiceTable &table, const QString &number, const Q
     return true;
 }
 
-bool App::invoiceNumberIsFree(const InvoiceTable &table, const QString &number)
+bool App::invoiceNumberIsFree(const InvoiceTable &table, const QString &number, qlonglong party)
 {
-    // The number is unique over the whole table, whatever the series or the party.
-    const StoreResult<bool> taken = invoiceNumberTaken(m_db, table, number);
+    const StoreResult<bool> taken = invoiceNumberTaken(m_db, table, number, party);
     if (!okOrReport(taken.error))
         return false;
     if (taken.value) {

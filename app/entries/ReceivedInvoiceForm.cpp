@@ -99,6 +99,8 @@ void App::tf1(int index)
             showOption(option);
         setBaseHeadingText(form, QStringLiteral("Base imponible"));
         setFullMode(form);
+        // Emptying fields that were already empty changes nothing, so the quotas come back here.
+        IVA1(QString());
     } else if (index == 1 || index == 2) {
         // Only "Inversiones" survives a foreign type; it keeps its tick.
         const std::initializer_list<OptionBox> options{ form.retail, form.reverseCharge, form.cashBasis,
@@ -131,6 +133,7 @@ void App::cm1(int state)
     } else if (state == Qt::Unchecked) {
         setBaseHeadingText(form, QStringLiteral("Base imponible"));
         setFullMode(form);
+        IVA1(QString());
     }
 }
 
@@ -144,6 +147,7 @@ void App::isp1(int state)
         IVA1(QString());
     } else if (state == Qt::Unchecked) {
         setFullMode(form);
+        IVA1(QString());
     }
 }
 

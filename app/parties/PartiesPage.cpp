@@ -2,6 +2,7 @@
 
 #include "App.h"
 
+#include "parties/PlaceName.h"
 #include "widgets/PageBuilder.h"
 #include "widgets/TextLength.h"
 
@@ -50,13 +51,12 @@ void App::buildPartiesPage()
     limitLength(form.address, 64);
     form.postalCode = page.lineEdit(
         QStringLiteral("parties.postalCode"), QPoint(fieldX, 157), QSize(40, 20), QStringLiteral("\\d{5}"));
-    // Town and province take lower-case accented letters only; the country both cases.
-    form.town = page.lineEdit(
-        QStringLiteral("parties.town"), QPoint(fieldX, 189), QSize(), QStringLiteral("[A-Za-z à-ú]{40}"));
-    form.province = page.lineEdit(QStringLiteral("parties.province"), QPoint(fieldX, 221), QSize(72, 20),
-        QStringLiteral("[A-Za-z à-ú]{24}"));
-    form.country = page.lineEdit(QStringLiteral("parties.country"), QPoint(fieldX, 253), QSize(72, 20),
-        QStringLiteral("[A-Za-z à-úÀ-Ú]{24}"));
+    form.town
+        = page.lineEdit(QStringLiteral("parties.town"), QPoint(fieldX, 189), QSize(), placeNamePattern(40));
+    form.province = page.lineEdit(
+        QStringLiteral("parties.province"), QPoint(fieldX, 221), QSize(72, 20), placeNamePattern(24));
+    form.country = page.lineEdit(
+        QStringLiteral("parties.country"), QPoint(fieldX, 253), QSize(72, 20), placeNamePattern(24));
 
     form.save = page.button(QStringLiteral("parties.save"), QStringLiteral("Continuar"), QPoint(100, 288));
     form.clear = page.button(QStringLiteral("parties.clear"), QStringLiteral("Limpiar"), QPoint(200, 288));

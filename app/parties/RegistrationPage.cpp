@@ -2,6 +2,7 @@
 
 #include "App.h"
 
+#include "parties/PlaceName.h"
 #include "widgets/PageBuilder.h"
 #include "widgets/TextLength.h"
 
@@ -35,12 +36,12 @@ void App::buildRegistrationPage()
     limitLength(form.address, 64);
     form.postalCode = page.lineEdit(QStringLiteral("registration.postalCode"), QPoint(fieldX, 157),
         QSize(40, 20), QStringLiteral("\\d{5}"));
-    form.town = page.lineEdit(QStringLiteral("registration.town"), QPoint(fieldX, 189), QSize(),
-        QStringLiteral("[A-Za-z à-úÀ-Ú]{40}"));
-    form.province = page.lineEdit(QStringLiteral("registration.province"), QPoint(fieldX, 221), QSize(72, 20),
-        QStringLiteral("[A-Za-z à-úÀ-Ú]{24}"));
-    form.country = page.lineEdit(QStringLiteral("registration.country"), QPoint(fieldX, 253), QSize(72, 20),
-        QStringLiteral("[A-Za-z à-úÀ-Ú]{24}"));
+    form.town = page.lineEdit(
+        QStringLiteral("registration.town"), QPoint(fieldX, 189), QSize(), placeNamePattern(40));
+    form.province = page.lineEdit(
+        QStringLiteral("registration.province"), QPoint(fieldX, 221), QSize(72, 20), placeNamePattern(24));
+    form.country = page.lineEdit(
+        QStringLiteral("registration.country"), QPoint(fieldX, 253), QSize(72, 20), placeNamePattern(24));
     form.technician = page.comboBox(QStringLiteral("registration.technician"), QPoint(fieldX, 285),
         { QStringLiteral("Ardanel"), QStringLiteral("Belisor"), QStringLiteral("Corvena") });
     form.registerButton = page.button(

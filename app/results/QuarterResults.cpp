@@ -31,12 +31,13 @@ void App::tri(int quarter)
         const QDate first = quarterBoundary(quarter, false, 0, m_today.date());
         const QDate last = quarterBoundary(quarter, true, 0, m_today.date());
         const auto quarterHolds = [&](const QDate &date) { return inQuarter(date, first, last); };
+        // A failure shows its box and leaves the sums reached so far.
         const StoreResult<QList<DatedAmount>> issued = datedTotals(m_db, issuedInvoices());
+        supported = sumOfDated(issued.value, quarterHolds);
         if (okOrReport(issued.error)) {
-            supported = sumOfDated(issued.value, quarterHolds);
             const StoreResult<QList<DatedAmount>> received = datedTotals(m_db, receivedInvoices());
-            if (okOrReport(received.error))
-                charged = sumOfDated(received.value, quarterHolds);
+            charged = sumOfDated(received.value, quarterHolds);
+            okOrReport(received.error);
         }
     }
     m_results.supported->setText(displayAmount(supported));

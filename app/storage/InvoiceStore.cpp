@@ -3,6 +3,7 @@
 #include "storage/StoredForms.h"
 
 #include <QSqlDatabase>
+#include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
 
@@ -60,6 +61,9 @@ StoreResult<QList<DatedAmount>> datedAmounts(
     while (result.ok() && query.next())
         result.value << DatedAmount{ query.value(QStringLiteral("fecha")).toString(),
             readAmount(query.value(column), false) };
+    // next() says false also when a row cannot be read: that is no end of the rows.
+    if (result.ok() && query.lastError().isValid())
+        result.error = query.lastError();
     return result;
 }
 
@@ -67,7 +71,7 @@ StoreResult<QList<DatedAmount>> datedAmounts(
 
 const InvoiceTable &issuedInvoices()
 {
-    static const InvoiceTable table{ QStringLiteral("femi"), QStringLiteral("cliente"), 0, true,
+    static const InvoiceTable table{ QStringLiteral("femi"), QStringLiteral("cliente"), 0, true, false,
         { QStringLiteral("cm"), QStringLiteral("rec"), QStringLiteral("isp"), QStringLiteral("cc"),
             QStringLiteral("ret"), QStringLiteral("alq"), QStringLiteral("pyo"), QStringLiteral("vin") },
         { QStringLiteral("base"), QStringLiteral("piva"), QStringLiteral("civa"), QStringLiteral("prec"),
@@ -78,7 +82,7 @@ const InvoiceTable &issuedInvoices()
 
 const InvoiceTable &receivedInvoices()
 {
-    static const InvoiceTable table{ QStringLiteral("frec"), QStringLiteral("proveedor"), 1, false,
+    static const InvoiceTable table{ QStringLiteral("frec"), QStringLiteral("proveedor"), 1, false, true,
         { QStringLiteral("inv"), QStringLiteral("cm"), QStringLiteral("isp"), QStringLiteral("cc"),
             QStringLiteral("ret"), QStringLiteral("alq"), QStringLiteral("pyo") },
         { QStringLiteral("base"), QStringLiteral("piva"), QStringLiteral("civa"), QStringLiteral("ivas"),
@@ -114,14 +118,19 @@ QStringList exportedInvoiceColumns(const InvoiceTable &table)
     return invoiceColumns(table).names(1);
 }
 
-StoreResult<bool> invoiceNumberTaken(const QSqlDatabase &db, const InvoiceTable &table, const QString &number)
+StoreResult<bool> invoiceNumberTaken(
+    const QSqlDatabase &db, const InvoiceTable &table, const QString &number, qlonglong party)
 {
     StoreResult<bool> result;
     QSqlQuery query(db);
     query.setForwardOnly(true);
-    result.error = runPrepared(query,
-        selectStatement(table.name, { QStringLiteral("NULL") }, QStringLiteral("nfac=:nfac")),
-        { { QStringLiteral("nfac"), number } });
+    QString where = QStringLiteral("nfac=:nfac");
+    QList<Binding> values{ { QStringLiteral("nfac"), number } };
+    if (table.numberedPerParty) {
+        where += QStringLiteral(" AND %1=:party").arg(table.partyColumn);
+        values << Binding{ QStringLiteral("party"), party };
+    }
+    result.error = runPrepared(query, selectStatement(table.name, { QStringLiteral("NULL") }, where), values);
     result.value = result.ok() && query.next();
     return result;
 }

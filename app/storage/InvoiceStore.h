@@ -23,6 +23,9 @@ struct InvoiceTable {
     int partyType = 0;
     // Whether the row has a series before the number.
     bool hasSeries = false;
+    // Whether numbers are unique per party (each supplier numbers its own invoices) rather
+    // than over the whole table (the owner numbers the issued ones).
+    bool numberedPerParty = false;
     // The options of the invoice, in the order of their columns.
     QStringList flagColumns;
     // The five amounts of a quota line: each stem with the line's digit (0..2, 3 for the sums).
@@ -67,15 +70,16 @@ struct DatedAmount {
     Decimal amount;
 };
 
-// Whether an invoice with this number is stored, whatever its series or party.
+// Whether an invoice with this number is stored, whatever its series; for a table numbered
+// per party, of this party only.
 StoreResult<bool> invoiceNumberTaken(
-    const QSqlDatabase &db, const InvoiceTable &table, const QString &number);
+    const QSqlDatabase &db, const InvoiceTable &table, const QString &number, qlonglong party);
 // The invoice with this number, if any.
 StoreResult<std::optional<InvoiceRow>> invoiceWithNumber(
     const QSqlDatabase &db, const InvoiceTable &table, const QString &number);
 QSqlError insertInvoice(const QSqlDatabase &db, const InvoiceTable &table, const InvoiceRow &row);
 
 // Every row's date with its total, or with its sum of the taxable bases, in stored order.
-// A row that cannot be read ends the list without an error.
+// A row that cannot be read ends the list with the driver's error, the rows before it kept.
 StoreResult<QList<DatedAmount>> datedTotals(const QSqlDatabase &db, const InvoiceTable &table);
 StoreResult<QList<DatedAmount>> datedBases(const QSqlDatabase &db, const InvoiceTable &table);

@@ -1,5 +1,6 @@
 #include "PartyStore.h"
 
+#include <QRegularExpression>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QSqlRecord>
@@ -12,11 +13,17 @@ QString counterOf(int type)
     return type == 0 ? QStringLiteral("lastc") : QStringLiteral("lastp");
 }
 
+// A postal code is stored as a whole number and shown with its five digits (08001).
+QString postalCodeText(const QVariant &stored)
+{
+    return QStringLiteral("%1").arg(stored.toLongLong(), 5, 10, QLatin1Char('0'));
+}
+
 PartyRow partyOf(const QSqlRecord &row)
 {
     return PartyRow{ row.value(QStringLiteral("type")).toInt(), row.value(QStringLiteral("id")).toLongLong(),
         row.value(QStringLiteral("nif")).toString(), row.value(QStringLiteral("rs")).toString(),
-        row.value(QStringLiteral("dir")).toString(), row.value(QStringLiteral("cp")).toString(),
+        row.value(QStringLiteral("dir")).toString(), postalCodeText(row.value(QStringLiteral("cp"))),
         row.value(QStringLiteral("pobl")).toString(), row.value(QStringLiteral("prov")).toString(),
         row.value(QStringLiteral("pais")).toString() };
 }
@@ -86,7 +93,9 @@ const TableColumns &counterColumns()
 
 QStringList exportedPartyColumns()
 {
-    return partyColumns().names(2);
+    // The postal code as it is shown, with its five digits.
+    return partyColumns().names(2).replaceInStrings(
+        QRegularExpression(QStringLiteral("^cp$")), QStringLiteral("printf('%05d', cp)"));
 }
 
 QSqlError seedCounters(const QSqlDatabase &db)

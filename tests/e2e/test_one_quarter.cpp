@@ -43,9 +43,10 @@ private slots:
         QCOMPARE(f.takeBoxes(), QStringList{ box::info("Se ha registrado correctamente.") });
         for (const QString party :
             { "Cliente|B04123451|Talleres Núñez SL|Calle Real 5; bajo|04002|Almería|Almería|España",
-                "Cliente|A46987657|Comercial Levante SA|Av. del Puerto 12|46024|Valencia|Valencia|España",
+                "Cliente|A46987657|Comercial Levante SA|Av. del Puerto "
+                "12|12540|Vila-real|Castelló/Castellón|España",
                 "Proveedor|B33123456|Suministros Norte SL|"
-                "Polígono Industrial 7|33010|Oviedo|Asturias|España" }) {
+                "Polígono Industrial 7|08908|L'Hospitalet de Llobregat|Barcelona|España" }) {
             f.responder.answer("Guardar");
             f.perform(on("parties", "type=" + party.section('|', 0, 0))
                 + form("parties", party.section('|', 1) + "|save"));

@@ -42,7 +42,8 @@ private slots:
         QVERIFY(queryRows("INSERT INTO lasts VALUES (43000003, 40000002)") && f.open(0));
         f.run({ "save#es_obligatorio.#!type", "type=0 nif=1111111 save#no_válido.#!nif @nif",
             "nif=44444444A name=Gamma save#es_obligatorio.#!address",
-            "address=L postalCode=04002 town=n province=a country=E save#de_alta.#name=Gamma",
+            "address=L postalCode=04002 town=L'Hospitalet-Vila-real/Sigüenza province=Sta.Ávila·Ñ country=E "
+            "save#de_alta.#name=Gamma",
             "name=Épsilon >Rectificar save#de_continuar.#type=0 address=L",
             ">Guardar save#de_continuar. guardado_correctamente.#type=-1 nif= name= address= @type",
             ">Sí ~nif=33333333P#como_proveedor?#type=1 name=Delta",
@@ -51,13 +52,14 @@ private slots:
             "~nif=12345678Z#la_asesoría#nif=", "name=Z >No clear#los_campos?#name=Z",
             ">Sí clear#los_campos?#type=-1 name= @type",
             "browse##-browse -clear next previous search type=0 name=Alfa", "previous##type=1 name=Delta",
-            "next next##type=1 name=Beta", "searchNif=33333333P##type=0 name=Gamma",
+            "next next##type=1 name=Beta", "searchNif=33333333P##type=0 name=Gamma postalCode=04001",
             "searchSupplier searchNif=22222222J##type=1 name=Beta",
             "searchClient searchNif=22222222J#NiF/CiF_introducido#",
             "address=N save#actualizados_correctamente.#type=-1 name=" });
         QCOMPARE(storedRows("cap WHERE auid IN (2, 6)") + storedRows("lasts"),
             "2 1 40000001 22222222J Beta N 4001 almería almería España\n"
-            "6 0 43000004 44444444A Épsilon L 4002 n a E43000004 40000003");
+            "6 0 43000004 44444444A Épsilon L 4002 L'Hospitalet-Vila-real/Sigüenza Sta.Ávila·Ñ E43000004 "
+            "40000003");
         QCOMPARE(itemsOf(f.app->receivedPage().supplier).join(' '), "Beta Alfa Delta");
         f.run({ "browse sql:DELETE_FROM_cap_WHERE_auid=2 address=x save#ningún_dato.#address=x",
             "previous next nif=4#no_encontrado.#type=-1 nif=4",

@@ -94,7 +94,7 @@ private slots:
         QVERIFY(found && !partyAt(m_db, 2).value);
         QCOMPARE(QVariantList({ found->id, found->nif, found->name, found->address, found->postalCode,
                      found->town, found->province, found->country }),
-            QVariantList({ client.id, client.nif, client.name, client.address, "4100", client.town,
+            QVariantList({ client.id, client.nif, client.name, client.address, client.postalCode, client.town,
                 client.province, client.country }));
         QCOMPARE(QVariantList({ partyCount(m_db).value, *accountOfParty(m_db, 0, client.name).value,
                      *nameOfAccount(m_db, client.id).value }),
@@ -128,7 +128,10 @@ private slots:
             row.lines[i / 5][i % 5]
                 = table.lineRates[i % 5] ? amount("5.2") : Decimal::fromCents(2626100 + i);
         QVERIFY(!insertInvoice(m_db, table, row).isValid());
-        QVERIFY(invoiceNumberTaken(m_db, table, "F/7").value && !invoiceNumberTaken(m_db, table, "F/8").value
+        // A supplier's number is taken for that supplier only; an issued number for every client.
+        QVERIFY(invoiceNumberTaken(m_db, table, "F/7", row.party).value
+            && invoiceNumberTaken(m_db, table, "F/7", 40000002).value == issued
+            && !invoiceNumberTaken(m_db, table, "F/8", row.party).value
             && !invoiceWithNumber(m_db, table, "F/8").value);
         const auto found = invoiceWithNumber(m_db, table, "F/7");
         QVERIFY(found.ok() && found.value);
@@ -164,9 +167,7 @@ private slots:
 
     // Amounts as stored, and reals no form can produce but a database may hold: ties at the
     // 15th digit, more than 15 digits, both notations and their borders, random bit patterns
-    // and whole cents times a power of ten, like sums of amounts. Up to 15 digits a real is
-    // written as its shortest decimal without exponent, beyond or from 10^15 on as Qt writes
-    // it with 15.
+    // and whole cents times a power of ten. Below 10^15 and 16 digits, the shortest decimal.
     void realsAreWrittenAsTheirShortestDecimal()
     {
         QVariantList values{ 21.105, 1493830.0, 0.21, 21.5, 2100000.0, 0.00001, 0.0001, 1e15, 1e16,

@@ -157,6 +157,8 @@ private slots:
             f.perform({ page + ".help" });
         }
         QStringList boxes = f.takeBoxes(), texts = boxes;
+        QVERIFY(boxes.last().contains("carpeta de trabajo del programa")
+            && boxes.last().contains("Documentos/Brivana"));
         QCOMPARE(texts.replaceInStrings(QRegularExpression("^[^|]*\\|[^|]*\\|"), "").removeDuplicates(), 0);
         QCOMPARE(boxes.replaceInStrings(QRegularExpression("\\|[^|]*$"), ""),
             (QStringList{ "information|Alta de Clientes y Proveedores", "information|Facturas Emitidas",
