@@ -18,6 +18,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QTimer>
 #include <QUdpSocket>
 
 App::App(const QString &timeServerHost, quint16 timeServerPort)
@@ -46,6 +47,12 @@ App::App(const QString &timeServerHost, quint16 timeServerPort)
     m_db.setDatabaseName(QString::fromLatin1(DatabaseFileName));
     m_udpSocket = new QUdpSocket(this);
     m_udpSocket->connectToHost(m_timeServerHost, m_timeServerPort, QIODevice::ReadWrite);
+    // Until today is known the request goes out again by itself now and then: the network
+    // may come after the program, or the first reply get lost.
+    m_timeRetry = new QTimer(this);
+    m_timeRetry->setObjectName(QStringLiteral("dates.timeRetry"));
+    m_timeRetry->setInterval(std::chrono::minutes(1));
+    m_timeRetry->start();
 
     setUpDatabase();
     buildPages();
@@ -126,6 +133,7 @@ void App::connectSignals()
 {
     connect(m_udpSocket, &QUdpSocket::readyRead, this, &App::processPendingDatagrams);
     connect(m_udpSocket, &QUdpSocket::connected, this, &App::connectSuccsess);
+    connect(m_timeRetry, &QTimer::timeout, this, &App::requestTime);
     connect(m_export.send, &QPushButton::clicked, this, &App::Send);
     connect(m_parties.save, &QPushButton::clicked, this, &App::Save1);
     connect(m_issued.save, &QPushButton::clicked, this, &App::Save2);

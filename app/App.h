@@ -29,6 +29,7 @@ class QPushButton;
 class QLineEdit;
 class QSqlError;
 class QTabWidget;
+class QTimer;
 class QUdpSocket;
 
 // The one window of the program: the database handle, the time-server socket, the widgets
@@ -153,6 +154,7 @@ private:
     // the rule of one "Fecha" field.
     bool todayKnownOrWarn();
     void requestTime();
+    void setToday(const QDateTime &moment);
     void applyDateRule(QDateEdit *field, const QDate &date);
     // Runs change with one connection lifted, so the change reaches no slot through it.
     template <typename Sender, typename Signal, typename Slot, typename Change>
@@ -180,9 +182,9 @@ private:
     // (partyNotFound when the chosen name is not in the register), the two confirmations,
     // then the insert of the row that rowFor makes with the account, and "Datos guardados".
     bool storeInvoice(const InvoiceTable &table, const QString &number, const QString &partyName,
-        const QString &partyNotFound, const std::function<InvoiceRow(uint)> &rowFor);
+        const QString &partyNotFound, const std::function<InvoiceRow(qlonglong)> &rowFor);
     bool invoiceNumberIsFree(const InvoiceTable &table, const QString &number, qlonglong party);
-    std::optional<uint> partyAccount(int type, const QString &name, const QString &notFoundText);
+    std::optional<qlonglong> partyAccount(int type, const QString &name, const QString &notFoundText);
     bool confirmInvoiceSave();
     // The look-ups: the stored invoice with this number (none for an empty number).
     std::optional<InvoiceRow> findInvoice(const InvoiceTable &table, const QString &number);
@@ -216,6 +218,7 @@ private:
     QString m_ownerNif;
     PieChart *m_pie = nullptr;
     QUdpSocket *m_udpSocket = nullptr;
+    QTimer *m_timeRetry = nullptr;
     QDateTime m_today;
 
     QString m_timeServerHost;

@@ -4,6 +4,7 @@
 
 #include <QComboBox>
 #include <QDateEdit>
+#include <QTimer>
 #include <QUdpSocket>
 
 void App::connectSuccsess()
@@ -13,24 +14,38 @@ void App::connectSuccsess()
 
 void App::requestTime()
 {
-    // Before the host is found there is no peer to write to; connectSuccsess() asks then.
-    if (m_udpSocket->state() == QAbstractSocket::ConnectedState)
+    switch (m_udpSocket->state()) {
+    case QAbstractSocket::ConnectedState:
         m_udpSocket->write(timeServerRequest());
+        break;
+    case QAbstractSocket::UnconnectedState:
+        // The name could not be looked up (no network yet): look it up and connect again;
+        // connectSuccsess() asks once connected.
+        m_udpSocket->connectToHost(m_timeServerHost, m_timeServerPort, QIODevice::ReadWrite);
+        break;
+    default: // looking up or connecting: connectSuccsess() asks then
+        break;
+    }
 }
 
 void App::processPendingDatagrams()
 {
-    if (!m_udpSocket->hasPendingDatagrams())
-        return;
-    // Only the first 48 bytes of a datagram are read; the rest is dropped.
-    QByteArray reply(48, '\0');
-    const qint64 size = m_udpSocket->readDatagram(reply.data(), reply.size());
-    reply.resize(int(qMax<qint64>(size, 0)));
-    const std::optional<quint32> seconds = transmitSeconds(reply);
-    if (!seconds)
-        return;
+    // A datagram is read even when none readable is pending: an error (the port unreachable
+    // for a moment) is announced too, and only a read lets the socket announce the next reply.
+    do {
+        // Only the first 48 bytes of a datagram are read; the rest is dropped.
+        QByteArray reply(48, '\0');
+        const qint64 size = m_udpSocket->readDatagram(reply.data(), reply.size());
+        reply.resize(int(qMax<qint64>(size, 0)));
+        if (const std::optional<quint32> seconds = transmitSeconds(reply))
+            setToday(dateTimeFromNtpSeconds(*seconds));
+    } while (m_udpSocket->hasPendingDatagrams());
+}
 
-    m_today = dateTimeFromNtpSeconds(*seconds);
+void App::setToday(const QDateTime &moment)
+{
+    m_today = moment;
+    m_timeRetry->stop();
     if (m_datesInitialised)
         return;
     m_datesInitialised = true;

@@ -36,7 +36,7 @@ void readInvoiceAmounts(InvoiceRow &row, const InvoiceTable &table, const std::a
 }
 
 bool App::storeInvoice(const InvoiceTable &table, const QString &number, const QString &partyName,
-    const QString &partyNotFound, const std::function<InvoiceRow(uint)> &rowFor)
+    const QString &partyNotFound, const std::function<InvoiceRow(qlonglong)> &rowFor)
 {
     // Today is asked for once the fields pass, so the user first learns what to correct.
     if (!todayKnownOrWarn() || !openDatabase())
@@ -45,7 +45,7 @@ bool App::storeInvoice(const InvoiceTable &table, const QString &number, const Q
     const bool perParty = table.numberedPerParty;
     if (!perParty && !invoiceNumberIsFree(table, number, 0))
         return false;
-    const std::optional<uint> party = partyAccount(table.partyType, partyName, partyNotFound);
+    const std::optional<qlonglong> party = partyAccount(table.partyType, partyName, partyNotFound);
     if (!party || (perParty && !invoiceNumberIsFree(table, number, *party)) || !confirmInvoiceSave())
         return false;
     if (!okOrReport(insertInvoice(m_db, table, rowFor(*party))))
@@ -66,9 +66,9 @@ bool App::invoiceNumberIsFree(const InvoiceTable &table, const QString &number, 
     return true;
 }
 
-std::optional<uint> App::partyAccount(int type, const QString &name, const QString &notFoundText)
+std::optional<qlonglong> App::partyAccount(int type, const QString &name, const QString &notFoundText)
 {
-    const StoreResult<std::optional<uint>> account = accountOfParty(m_db, type, name);
+    const StoreResult<std::optional<qlonglong>> account = accountOfParty(m_db, type, name);
     if (!okOrReport(account.error))
         return std::nullopt;
     if (!account.value)

@@ -25,7 +25,7 @@ LineFields columnFields(const IssuedQuotaLine &line)
 }
 
 // The row the form stands for, its options in the order of the table's flag columns.
-InvoiceRow invoiceOf(const IssuedPage &form, const QDate &date, uint client)
+InvoiceRow invoiceOf(const IssuedPage &form, const QDate &date, qlonglong client)
 {
     InvoiceRow row;
     row.party = client;
@@ -89,7 +89,7 @@ void App::Save2()
     const QDate date = m_dates[0].edit->date();
     const bool stored = storeInvoice(issuedInvoices(), form.number->text(), form.client->currentText(),
         QStringLiteral("Error al encontrar el cliente."),
-        [&](uint account) { return invoiceOf(form, date, account); });
+        [&](qlonglong account) { return invoiceOf(form, date, account); });
     if (stored)
         resetIssuedPage();
 }

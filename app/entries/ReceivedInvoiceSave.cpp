@@ -25,7 +25,7 @@ LineFields columnFields(const ReceivedQuotaLine &line)
 }
 
 // The row the form stands for, its options in the order of the table's flag columns.
-InvoiceRow invoiceOf(const ReceivedPage &form, const QDate &date, uint supplier)
+InvoiceRow invoiceOf(const ReceivedPage &form, const QDate &date, qlonglong supplier)
 {
     InvoiceRow row;
     row.party = supplier;
@@ -79,7 +79,7 @@ void App::Save3()
     const QDate date = m_dates[1].edit->date();
     const bool stored = storeInvoice(receivedInvoices(), form.number->text(), form.supplier->currentText(),
         QStringLiteral("Error al encontrar el proveedor."),
-        [&](uint account) { return invoiceOf(form, date, account); });
+        [&](qlonglong account) { return invoiceOf(form, date, account); });
     if (stored)
         resetReceivedPage();
 }

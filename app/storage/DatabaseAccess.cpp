@@ -4,6 +4,7 @@
 #include "App.h"
 
 #include "storage/Database.h"
+#include "storage/FolderLock.h"
 #include "storage/PartyStore.h"
 #include "widgets/MessageBoxes.h"
 
@@ -17,20 +18,36 @@
 void App::holdWorkingFolder()
 {
     // Two windows on one data.db could both store the same invoice number or give two
-    // parties the same account number, so a second window ends before it touches the file.
-    // A lock left by a window that ended without releasing it (a crash) belongs to no
-    // running program and is taken over.
-    m_folderLock = std::make_unique<QLockFile>(
-        QDir::current().absoluteFilePath(QString::fromLatin1(DatabaseLockFileName)));
-    // Held as long as the window is open, so never stale for its age alone.
-    m_folderLock->setStaleLockTime(0);
-    // A folder where no lock can be made (read-only) is left to the database to report.
-    if (m_folderLock->tryLock(0) || m_folderLock->error() != QLockFile::LockFailedError)
+    // parties the same account number, so a window that cannot hold the folder ends before
+    // it touches the file.
+    const QString path = QDir::current().absoluteFilePath(QString::fromLatin1(DatabaseLockFileName));
+    m_folderLock = std::make_unique<QLockFile>(path);
+    const FolderLockOutcome outcome = takeFolderLock(*m_folderLock, path);
+    QString text;
+    switch (outcome.kind) {
+    case FolderLockOutcome::Taken:
         return;
-    MessageBoxes::critical(this, tr("Error"),
-        QStringLiteral(
-            "Brivana ya está abierto con estos datos en otra ventana.\nCierre la otra ventana antes "
-            "de volver a abrirlo."));
+    case FolderLockOutcome::HeldByWindow:
+        text = QStringLiteral("Brivana ya está abierto con estos datos en otra ventana.\nCierre la otra "
+                              "ventana antes de volver a abrirlo.");
+        break;
+    case FolderLockOutcome::HeldByOtherComputer:
+        text = QStringLiteral("Brivana está abierto con estos datos en el ordenador «%1».\nCierre Brivana en "
+                              "ese ordenador. Si ya no está abierto allí, borre el archivo oculto %2 de la "
+                              "carpeta %3 y vuelva a abrir Brivana.")
+                   .arg(outcome.detail, QString::fromLatin1(DatabaseLockFileName),
+                       QDir::toNativeSeparators(QDir::currentPath()));
+        break;
+    case FolderLockOutcome::Failed:
+        text = QStringLiteral("Brivana no puede abrir sus datos: no ha podido crear el archivo de bloqueo %1 "
+                              "en la carpeta %2 (%3).\nCompruebe que el disco tiene espacio libre y que "
+                              "puede escribir en la carpeta.")
+                   .arg(QString::fromLatin1(DatabaseLockFileName),
+                       QDir::toNativeSeparators(QDir::currentPath()), outcome.detail);
+        break;
+    }
+    m_folderLock.reset();
+    MessageBoxes::critical(this, tr("Error"), text);
     std::exit(EXIT_FAILURE);
 }
 

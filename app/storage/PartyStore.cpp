@@ -163,11 +163,11 @@ StoreResult<bool> partyExists(const QSqlDatabase &db, const QString &nif, const 
     return result;
 }
 
-StoreResult<std::optional<uint>> accountOfParty(const QSqlDatabase &db, int type, const QString &name)
+StoreResult<std::optional<qlonglong>> accountOfParty(const QSqlDatabase &db, int type, const QString &name)
 {
-    return firstPartyValue<uint>(db, QStringLiteral("id"), QStringLiteral("rs=:rs AND type=:type"),
+    return firstPartyValue<qlonglong>(db, QStringLiteral("id"), QStringLiteral("rs=:rs AND type=:type"),
         { { QStringLiteral("rs"), name }, { QStringLiteral("type"), type } },
-        [](const QVariant &value) { return value.toUInt(); });
+        [](const QVariant &value) { return value.toLongLong(); });
 }
 
 StoreResult<std::optional<QString>> nameOfAccount(const QSqlDatabase &db, qlonglong account)
@@ -180,11 +180,19 @@ StoreResult<std::optional<qlonglong>> lastAccount(const QSqlDatabase &db, int ty
 {
     StoreResult<std::optional<qlonglong>> result;
     const QString column = counterOf(type);
+    std::optional<QVariant> stored;
     result.error
         = readRows(db, selectStatement(counterColumns().table, { column }), {}, [&](const QSqlRecord &row) {
-              if (!result.value)
-                  result.value = row.value(column).toLongLong();
+              if (!stored)
+                  stored = row.value(column);
           });
+    // Only a whole number whose next account is still an eight-digit account of its kind is
+    // used: anything else would give a party an account that no invoice can refer to.
+    const qlonglong first = type == 0 ? 43000000 : 40000000;
+    const bool whole
+        = stored && (stored->typeId() == QMetaType::LongLong || stored->typeId() == QMetaType::Int);
+    if (whole && stored->toLongLong() >= first && stored->toLongLong() < first + 999999)
+        result.value = stored->toLongLong();
     return result;
 }
 

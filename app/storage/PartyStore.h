@@ -49,11 +49,12 @@ StoreResult<std::optional<unsigned>> partyRowOfNif(const QSqlDatabase &db, const
 // Whether a party of this type already has this identifier or this name.
 StoreResult<bool> partyExists(const QSqlDatabase &db, const QString &nif, const QString &name, int type);
 // The account number of the party of this type with this name.
-StoreResult<std::optional<uint>> accountOfParty(const QSqlDatabase &db, int type, const QString &name);
+StoreResult<std::optional<qlonglong>> accountOfParty(const QSqlDatabase &db, int type, const QString &name);
 // The name of the party with this account number.
 StoreResult<std::optional<QString>> nameOfAccount(const QSqlDatabase &db, qlonglong account);
 
-// The last account number given to this type, or none when `lasts` has no row.
+// The last account number given to this type, or none when `lasts` has no row or holds
+// no usable counter (not a whole number, or one whose next account leaves its eight digits).
 StoreResult<std::optional<qlonglong>> lastAccount(const QSqlDatabase &db, int type);
 // Sets the last account number of this type; the value is the number of rows changed.
 StoreResult<int> advanceLastAccount(const QSqlDatabase &db, int type, qlonglong account);

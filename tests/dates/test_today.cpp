@@ -5,6 +5,8 @@
 #include "TestSupport.h"
 
 #include <ctime>
+#include <sched.h>
+#include <sys/mount.h>
 
 namespace {
 
@@ -23,6 +25,9 @@ QString dates(const App &app)
 
 class TestToday final : public QObject {
     Q_OBJECT
+
+public:
+    bool m_ownHosts = false;
 
 private slots:
     void cleanup() { qputenv("TZ", "UTC"), tzset(); }
@@ -80,6 +85,29 @@ private slots:
         QCOMPARE(queryRows("SELECT fecha, importe FROM ogei"), QString("15/05/2015 40"));
     }
 
+    // While today is unknown the program asks by itself (the minute shortened here), after an
+    // error datagram or a name that could not be looked up, until today is known.
+    void keepsAsking()
+    {
+        for (const QString host : { "127.0.0.1", "brivana-time.invalid" }) {
+            WindowFixture f;
+            const quint16 port = f.server.m_socket.localPort();
+            f.server.m_socket.close(); // the first request meets a closed port, or none goes out
+            f.server.answerWith(QDateTime(QDate(2026, 12, 7), QTime(12, 0), Qt::UTC));
+            f.app = std::make_unique<App>(host, port);
+            QTRY_VERIFY(f.app->findChild<QUdpSocket *>()->error() != QAbstractSocket::UnknownSocketError);
+            QFile hosts("/etc/hosts"); // private to this test: the name resolves from now on
+            if (host != "127.0.0.1"
+                && !(m_ownHosts && hosts.open(QIODevice::Append)
+                    && hosts.write("127.0.0.1 " + host.toLatin1() + '\n') && hosts.flush()))
+                QSKIP("No private /etc/hosts here: a name cannot be made to resolve.");
+            auto *retry = f.app->findChild<QTimer *>("dates.timeRetry");
+            retry->setInterval(10);
+            QVERIFY(f.server.m_socket.bind(QHostAddress::LocalHost, port));
+            QTRY_VERIFY(f.app->today().isValid() && !retry->isActive());
+        }
+    }
+
     // Today (or unknown), one date entered, the three fields' dates after it and the one box
     // seen. The field cannot take an unknown today: it keeps the date.
     void dateRule_data()
@@ -104,5 +132,17 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestToday)
+int main(int argc, char *argv[])
+{
+    // A private copy of /etc/hosts, taken before any thread starts so that every thread shares
+    // it, lets a test make a name resolvable; it needs the right to mount, or the test is skipped.
+    const QTemporaryDir folder;
+    const QString copy = folder.filePath("hosts");
+    TestToday test;
+    test.m_ownHosts = QFile::copy("/etc/hosts", copy) && unshare(CLONE_NEWNS) == 0
+        && mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) == 0
+        && mount(qPrintable(copy), "/etc/hosts", nullptr, MS_BIND, nullptr) == 0;
+    QApplication application(argc, argv);
+    return QTest::qExec(&test, argc, argv);
+}
 #include "test_today.moc"

@@ -57,4 +57,24 @@ done
 printf 'changed by the person' >"$books/logo.png"
 run_launcher
 [ "$(cat "$books/logo.png")" = 'changed by the person' ] || fail "a second start overwrote an image"
+
+# Without its images, and in a folder whose name starts like an option, it starts all the same.
+rm -r "$root/usr/share/brivana/images"
+cd "$scratch"
+export BRIVANA_DIR=-books
+books="$scratch/-books"
+run_launcher
+[ ! -e "$books/logo.png" ] || fail "an image came from nowhere"
+
+# An error is shown where a person started from the menu sees it: here, a notification.
+mkdir "$scratch/bin"
+printf '#!/bin/sh\nprintf "%%s|" "$@" >"%s/notified"\n' "$scratch" >"$scratch/bin/notify-send"
+chmod +x "$scratch/bin/notify-send"
+printf 'a file' >"$scratch/taken"
+if BRIVANA_DIR="$scratch/taken/books" PATH="$scratch/bin:$PATH" "$root/usr/bin/brivana" 2>"$scratch/stderr"; then
+    fail "the launcher went on without its folder"
+fi
+grep -q "No se ha podido crear la carpeta de sus datos: $scratch/taken/books" "$scratch/notified" \
+    || fail "no notification: $(cat "$scratch/notified" "$scratch/stderr" 2>&1)"
+grep -q "No se ha podido crear la carpeta" "$scratch/stderr" || fail "nothing on stderr"
 echo "package: all checks passed"

@@ -189,13 +189,12 @@ private slots:
             // ";;…;fecha;importe;ctc;\r": the amount is the second field from the end.
             const QList<QByteArray> fields = lines[2 + i].split(';');
             const double value = values[i].toDouble();
-            const QString digits
-                = QString::number(value, 'e', QLocale::FloatingPointShortest).section('e', 0, 0);
+            const QString qt = QString::number(value, 'g', 15);
             QCOMPARE(QString::fromLatin1(fields.value(fields.size() - 3)),
-                value == 0 ? QString("0")
-                    : digits.count(QRegularExpression("\\d")) > 15 || std::fabs(value) >= 1e15
-                    ? QString::number(value, 'g', 15)
-                    : QString::number(value, 'f', QLocale::FloatingPointShortest));
+                value == 0 ? "0"
+                    : qt.toDouble() == value && std::fabs(value) < 1e15
+                    ? QString::number(value, 'f', QLocale::FloatingPointShortest)
+                    : qt);
         }
     }
 
