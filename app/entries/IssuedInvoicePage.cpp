@@ -51,7 +51,8 @@ void App::buildIssuedPage()
     form.rateHeading = page.label(QStringLiteral("% IVA"), QPoint(440, 12));
     form.quotaHeading = page.label(QStringLiteral("Cuota IVA"), QPoint(530, 12));
     form.surchargeRateHeading = page.label(QStringLiteral("Rec. Equiv. (%)"), QPoint(620, 12));
-    form.surchargeQuotaHeading = page.label(QStringLiteral("Cuota R.E."), QPoint(710, 12));
+    // A little left of its column, clear of the help button.
+    form.surchargeQuotaHeading = page.label(QStringLiteral("Cuota R.E."), QPoint(707, 12));
     const int lineY[] = { 29, 61, 93 };
     for (size_t i = 0; i < form.lines.size(); ++i) {
         IssuedQuotaLine &line = form.lines[i];

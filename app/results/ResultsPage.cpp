@@ -29,7 +29,8 @@ void App::buildResultsPage()
     page.label(QStringLiteral("Resultado"), QPoint(24, 140));
     form.quarterResult
         = page.readOnlyField(QStringLiteral("results.quarterResult"), QPoint(128, 136), fieldSize);
-    page.label(QStringLiteral("Compensaciones del\nTrimestre Anterior"), QPoint(24, 165));
+    // A little left of the other labels, clear of its field.
+    page.label(QStringLiteral("Compensaciones del\nTrimestre Anterior"), QPoint(21, 165));
     form.compensation
         = page.lineEdit(QStringLiteral("results.compensation"), QPoint(128, 168), fieldSize, amountPattern);
     page.label(QStringLiteral("(Debe introducir a mano este dato)."), QPoint(216, 172));

@@ -1,5 +1,7 @@
 #include "PageBuilder.h"
 
+#include "widgets/PopUps.h"
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFrame>
@@ -55,7 +57,7 @@ QLineEdit *PageBuilder::readOnlyField(const QString &name, QPoint pos, QSize siz
 
 QComboBox *PageBuilder::comboBox(const QString &name, QPoint pos, const QStringList &items, int width)
 {
-    auto *list = new QComboBox(m_page);
+    auto *list = new ListBox(m_page);
     list->addItems(items);
     if (width > 0) {
         list->setFixedWidth(width);

@@ -18,3 +18,10 @@ QString windowStyleSheet()
         "2px;        }        QTabBar::tab:selected {            background-color: #FFCC00;        }        "
         "QTabBar::tab:!selected {             margin-top: 3px;        }    ");
 }
+
+QString popUpStyleSheet()
+{
+    return QStringLiteral(
+        "QAbstractItemView { background-color: white; background-image: url(); color: black; "
+        "selection-background-color: #1F4E8C; selection-color: white; }");
+}

@@ -66,12 +66,67 @@ QStringList problems(const QWidget *page)
         if (label && !(page->rect().contains(rect) && shown[i]->geometry().contains(rect)))
             problems << name + " cut";
         for (qsizetype j = i + 1; j < shown.size(); ++j)
-            if (!image && shownRect(shown[j]).intersects(rect))
+            if (!image && shownRect(shown[j]).intersects(label ? rect.adjusted(-2, 0, 2, 0) : rect))
                 problems << name + " covered by " + shown[j]->objectName();
         const QString text
             = shown[i]->property(qobject_cast<QComboBox *>(shown[i]) ? "currentText" : "text").toString();
         if (room(shown[i]) < qRound(QFontMetricsF(shown[i]->font()).horizontalAdvance(text)))
             problems << QStringLiteral("%1 \"%2\" shown in %3 px").arg(name, text).arg(room(shown[i]));
+    }
+    return problems;
+}
+
+// The contrast of an item's text with its background (the commonest colour) as WCAG counts it.
+double contrastIn(const QImage &image, const QRect &item)
+{
+    const auto luminance = [](QRgb rgb) {
+        const auto channel = [](int value) {
+            return value <= 10 ? value / 255.0 / 12.92 : std::pow((value / 255.0 + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * channel(qRed(rgb)) + 0.7152 * channel(qGreen(rgb)) + 0.0722 * channel(qBlue(rgb));
+    };
+    QHash<QRgb, int> counts;
+    for (int y = item.top(); y <= item.bottom(); ++y)
+        for (int x = item.left(); x <= item.right(); ++x)
+            ++counts[image.pixel(x, y)];
+    const QList<QRgb> colours = counts.keys();
+    const QRgb background = *std::max_element(
+        colours.begin(), colours.end(), [&](QRgb a, QRgb b) { return counts[a] < counts[b]; });
+    double best = 1;
+    for (const QRgb colour : colours) {
+        const auto [dark, light] = std::minmax(luminance(colour), luminance(background));
+        best = std::max(best, (light + 0.05) / (dark + 0.05));
+    }
+    return best;
+}
+
+// Each pop-up item of a page that cannot be read: shown cut, or with its text (the highlighted
+// item's too) contrasting less than 4.5 : 1 with its background. Calendars show their days.
+QStringList popUpProblems(QWidget *page)
+{
+    QStringList problems;
+    QList<QAbstractItemView *> views;
+    for (QComboBox *list : page->findChildren<QComboBox *>()) {
+        if (!list->isHidden() && list->count() > 0 && (list->showPopup(), true))
+            views << list->view();
+    }
+    for (QCalendarWidget *calendar : page->findChildren<QCalendarWidget *>())
+        views << calendar->findChild<QAbstractItemView *>();
+    for (QAbstractItemView *view : views) {
+        view->setCurrentIndex(view->model()->index(1, 1));
+        const QImage image = view->viewport()->grab().toImage();
+        for (int row = 0; row < view->model()->rowCount(); ++row)
+            for (int column = 0; column < view->model()->columnCount(); ++column) {
+                const QModelIndex index = view->model()->index(row, column);
+                const QRect item = view->visualRect(index) & view->viewport()->rect();
+                const QString name = view->objectName() + ' ' + index.data().toString();
+                if (!item.isEmpty() && !index.data().toString().isEmpty() && contrastIn(image, item) < 4.5)
+                    problems << QStringLiteral("%1 contrast %2").arg(name).arg(contrastIn(image, item));
+                if (view->itemDelegate()->sizeHint(QStyleOptionViewItem(), index).width()
+                    > view->viewport()->width())
+                    problems << name + " cut";
+            }
+        view->window()->hide();
     }
     return problems;
 }
@@ -209,7 +264,7 @@ private slots:
         QVERIFY(!QApplication::activeModalWidget() && f.responder.m_answers.isEmpty());
         QWidget *search = f.app->partiesPage().searchNif->parentWidget(); // the register's search menu
         search->adjustSize();
-        const QStringList found = problems(page) + problems(search);
+        const QStringList found = problems(page) + problems(search) + popUpProblems(page);
         QVERIFY2(found.isEmpty(), qPrintable(found.join("; ")));
     }
 };
