@@ -266,8 +266,8 @@ void ExportWriter::appendReal(double value)
 {
     // The shortest decimal that reads back as the stored double, without exponent: the
     // program stores the double nearest to each exact amount, so this is the amount itself
-    // (14938.26, a rate 5.2). A value with more than 15 such digits, or from 10^15 on,
-    // which no form stores, is written as Qt writes it with 15.
+    // (14938.26, a rate 5.2). A value with more than 15 such digits, or out of 10^-9 to
+    // 10^15, which no form stores, is written as Qt writes it with 15.
     if (value == 0) {
         m_buffer += '0'; // -0 too
         return;
@@ -278,7 +278,7 @@ void ExportWriter::appendReal(double value)
     int digits = 0;
     for (const char *c = text; c != shortest.ptr && *c != 'e'; ++c)
         digits += *c >= '0' && *c <= '9';
-    if (digits > 15 || std::fabs(value) >= 1e15) {
+    if (digits > 15 || std::fabs(value) >= 1e15 || std::fabs(value) < 1e-9) {
         appendText(QString::number(value, 'g', 15));
         return;
     }

@@ -165,37 +165,28 @@ private slots:
         QCOMPARE(advanceLastAccount(m_db, 0, 1).value, 0);
     }
 
-    // Amounts as stored, and reals no form can produce but a database may hold: ties at the
-    // 15th digit, more than 15 digits, both notations and their borders, random bit patterns
-    // and whole cents times a power of ten. Below 10^15 and 16 digits, the shortest decimal.
+    // Reals as the export writes them: from 10^-9 to 10^15 with up to 15 digits (all the program
+    // stores), the shortest decimal without exponent; else as Qt writes them with 15 digits.
     void realsAreWrittenAsTheirShortestDecimal()
     {
-        QVariantList values{ 21.105, 1493830.0, 0.21, 21.5, 2100000.0, 0.00001, 0.0001, 1e15, 1e16,
-            123456789012345678.0, 0.1 + 0.2, 33110032036284.25, -292412377032120.5, 999999999999999.4,
-            999999999999999.5, 5e-324, 1e308, -0.0, -12.5 };
-        QRandomGenerator random(20160515);
-        for (int i = 0; i < 2000; ++i)
-            values << std::ldexp(random.generateDouble() - 0.5, random.bounded(-1070, 1024))
-                   << double(random.bounded(100000000)) / 100 * std::pow(10.0, random.bounded(-6, 12));
+        const std::pair<double, const char *> reals[] = { { 14938.26, "14938.26" },
+            { 1493826.07, "1493826.07" }, { 2100000, "2100000" }, { 0.00001, "0.00001" }, { 5.2, "5.2" },
+            { -116, "-116" }, { -0.0, "0" }, { 0.1 + 0.2, "0.3" }, { 999999999999999.4, "999999999999999" },
+            { 1e15, "1e+15" }, { 9999999980000000.01, "9.99999998e+15" }, { 5e-324, "4.94065645841247e-324" },
+            { 1e-8, "0.00000001" } };
         QSqlQuery insert(m_db);
-        QVERIFY(m_db.transaction() && insert.prepare("INSERT INTO ogei VALUES (NULL, '01/01/2016', ?, 1)"));
-        insert.addBindValue(values);
-        QVERIFY(insert.execBatch() && m_db.commit());
+        QStringList expected, written;
+        for (const auto &[value, text] : reals) {
+            QVERIFY(insert.prepare("INSERT INTO ogei VALUES (NULL, '01/01/2016', ?, 1)"));
+            insert.addBindValue(value);
+            QVERIFY(insert.exec());
+            expected << text;
+        }
         FillingDisk buffer; // with room for all, but taking each block in two writes
         QCOMPARE(writeInto(buffer), QString());
-        const QList<QByteArray> lines = buffer.data().split('\n');
-        QCOMPARE(lines.size(), 2 + values.size() + 1);
-        for (int i = 0; i < values.size(); ++i) {
-            // ";;…;fecha;importe;ctc;\r": the amount is the second field from the end.
-            const QList<QByteArray> fields = lines[2 + i].split(';');
-            const double value = values[i].toDouble();
-            const QString qt = QString::number(value, 'g', 15);
-            QCOMPARE(QString::fromLatin1(fields.value(fields.size() - 3)),
-                value == 0 ? "0"
-                    : qt.toDouble() == value && std::fabs(value) < 1e15
-                    ? QString::number(value, 'f', QLocale::FloatingPointShortest)
-                    : qt);
-        }
+        for (const QByteArray &line : buffer.data().split('\n').mid(2, expected.size()))
+            written << line.split(';').value(line.count(';') - 2); // ";;…;fecha;importe;ctc;\r"
+        QCOMPARE(written, expected);
     }
 
     // About 12 KB go to the device in one block, about 75 KB in two: no room, a short export

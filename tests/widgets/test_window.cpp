@@ -76,27 +76,27 @@ QStringList problems(const QWidget *page)
     return problems;
 }
 
-// The contrast of an item's text with its background (the commonest colour) as WCAG counts it.
+// The WCAG contrast of an item's text with its background, the commonest colour in it.
 double contrastIn(const QImage &image, const QRect &item)
 {
     const auto luminance = [](QRgb rgb) {
-        const auto channel = [](int value) {
-            return value <= 10 ? value / 255.0 / 12.92 : std::pow((value / 255.0 + 0.055) / 1.055, 2.4);
-        };
-        return 0.2126 * channel(qRed(rgb)) + 0.7152 * channel(qGreen(rgb)) + 0.0722 * channel(qBlue(rgb));
+        double sum = 0.05;
+        for (const auto &[value, weight] :
+            { std::pair(qRed(rgb), 0.2126), { qGreen(rgb), 0.7152 }, { qBlue(rgb), 0.0722 } })
+            sum += weight * (value <= 10 ? value / 3294.6 : std::pow((value / 255.0 + 0.055) / 1.055, 2.4));
+        return sum;
     };
     QHash<QRgb, int> counts;
-    for (int y = item.top(); y <= item.bottom(); ++y)
-        for (int x = item.left(); x <= item.right(); ++x)
-            ++counts[image.pixel(x, y)];
-    const QList<QRgb> colours = counts.keys();
-    const QRgb background = *std::max_element(
-        colours.begin(), colours.end(), [&](QRgb a, QRgb b) { return counts[a] < counts[b]; });
+    for (int i = 0; i < item.width() * item.height(); ++i)
+        ++counts[image.pixel(item.left() + i % item.width(), item.top() + i / item.width())];
+    const QRgb background
+        = std::max_element(counts.keyValueBegin(), counts.keyValueEnd(), [](auto a, auto b) {
+              return a.second < b.second;
+          })->first;
     double best = 1;
-    for (const QRgb colour : colours) {
-        const auto [dark, light] = std::minmax(luminance(colour), luminance(background));
-        best = std::max(best, (light + 0.05) / (dark + 0.05));
-    }
+    for (const QRgb colour : counts.keys())
+        best = std::max(
+            { best, luminance(colour) / luminance(background), luminance(background) / luminance(colour) });
     return best;
 }
 
@@ -106,26 +106,24 @@ QStringList popUpProblems(QWidget *page)
 {
     QStringList problems;
     QList<QAbstractItemView *> views;
-    for (QComboBox *list : page->findChildren<QComboBox *>()) {
-        if (!list->isHidden() && list->count() > 0 && (list->showPopup(), true))
-            views << list->view();
-    }
+    for (QComboBox *list : page->findChildren<QComboBox *>())
+        if (!list->isHidden() && list->count() > 0)
+            list->showPopup(), views << list->view();
     for (QCalendarWidget *calendar : page->findChildren<QCalendarWidget *>())
         views << calendar->findChild<QAbstractItemView *>();
     for (QAbstractItemView *view : views) {
         view->setCurrentIndex(view->model()->index(1, 1));
         const QImage image = view->viewport()->grab().toImage();
-        for (int row = 0; row < view->model()->rowCount(); ++row)
-            for (int column = 0; column < view->model()->columnCount(); ++column) {
-                const QModelIndex index = view->model()->index(row, column);
-                const QRect item = view->visualRect(index) & view->viewport()->rect();
-                const QString name = view->objectName() + ' ' + index.data().toString();
-                if (!item.isEmpty() && !index.data().toString().isEmpty() && contrastIn(image, item) < 4.5)
-                    problems << QStringLiteral("%1 contrast %2").arg(name).arg(contrastIn(image, item));
-                if (view->itemDelegate()->sizeHint(QStyleOptionViewItem(), index).width()
-                    > view->viewport()->width())
-                    problems << name + " cut";
-            }
+        const int columns = view->model()->columnCount();
+        for (int i = 0; i < view->model()->rowCount() * columns; ++i) {
+            const QModelIndex index = view->model()->index(i / columns, i % columns);
+            const QRect item = view->visualRect(index) & view->viewport()->rect();
+            const QString name = view->objectName() + ' ' + index.data().toString();
+            if (!item.isEmpty() && !index.data().toString().isEmpty() && contrastIn(image, item) < 4.5)
+                problems << name + " contrast " + QString::number(contrastIn(image, item));
+            if (view->itemDelegate()->sizeHint({}, index).width() > view->viewport()->width())
+                problems << name + " cut";
+        }
         view->window()->hide();
     }
     return problems;
