@@ -198,6 +198,11 @@ void App::connectSignals()
     for (const DateField &field : m_dates) {
         connect(field.calendar, &QCalendarWidget::selectionChanged, field.calendarMenu, &QMenu::close);
         connect(field.calendar, &QCalendarWidget::clicked, field.edit, &QDateEdit::setDate);
+        // The calendar opens on the field's date: left alone it would show the computer's clock.
+        connect(field.calendarMenu, &QMenu::aboutToShow, field.calendar, [field] {
+            const QSignalBlocker quiet(field.calendar); // a new selection would close the menu
+            field.calendar->setSelectedDate(field.edit->date());
+        });
     }
     connect(m_dates[0].edit, &QDateEdit::dateChanged, this, &App::CheckDate0);
     connect(m_dates[1].edit, &QDateEdit::dateChanged, this, &App::CheckDate1);

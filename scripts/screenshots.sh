@@ -97,6 +97,17 @@ capture()
 
 # Positions are in window pixels. On the tabs a page's widget at (x, y) of its page sits
 # at about (x + 2, y + 23) of the window, below the tab bar.
+# The screen where the window is, so that an open pop-up (a list, a calendar) shows too.
+capture_with_popup()
+{
+    sleep 0.7
+    eval "$(xdotool getwindowgeometry --shell "$window")"
+    import -window root -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage "$out/$1"
+    echo "$out/$1"
+    xdotool key Escape
+    sleep 0.3
+}
+
 click()
 {
     xdotool mousemove --window "$window" "$1" "$2" click 1
@@ -252,14 +263,18 @@ type_into 381 62 '1250'
 type_into 471 62 '21'
 choose 577 227 '600'
 close_information_box
-capture tab3-received.png
+# The purchase-account list open: every account whole, the chosen one highlighted.
+click 577 227
+capture_with_popup tab3-received.png
 
 # "Otros Gastos e Ingresos": the month's self-employed contribution.
 show_tab 3
 type_into 141 94 '294'
 choose 261 126 '642'
 close_information_box
-capture tab4-other.png
+# The calendar of "Fecha" open.
+click 201 67
+capture_with_popup tab4-other.png
 
 # "IVA y resultados": the fourth quarter (its sums and the pie), a compensation carried
 # from the third, and November 2026.

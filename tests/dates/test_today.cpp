@@ -1,6 +1,5 @@
-// Today's date from the time server: what the first reply sets, the replies ignored, and the
-// request sent again by a save refused for want of today. Then the "Fecha" fields' rule: a date
-// after today or outside today's quarter is corrected, with its box, and the corrected one kept.
+// Today from the time server: the first reply, replies ignored, requests sent again (refused saves, every
+// minute). The "Fecha" fields' rule: a date after today or of another quarter corrected, with its box.
 
 #include "TestSupport.h"
 
@@ -21,13 +20,16 @@ QString dates(const App &app)
         .join(" / ");
 }
 
+// A private /etc/hosts, made before main (so before any thread), if this process may mount.
+const QTemporaryDir hostsFolder;
+const bool ownHosts = QFile::copy("/etc/hosts", hostsFolder.filePath("hosts")) && unshare(CLONE_NEWNS) == 0
+    && mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) == 0
+    && mount(qPrintable(hostsFolder.filePath("hosts")), "/etc/hosts", nullptr, MS_BIND, nullptr) == 0;
+
 } // namespace
 
 class TestToday final : public QObject {
     Q_OBJECT
-
-public:
-    bool m_ownHosts = false;
 
 private slots:
     void cleanup() { qputenv("TZ", "UTC"), tzset(); }
@@ -85,8 +87,8 @@ private slots:
         QCOMPARE(queryRows("SELECT fecha, importe FROM ogei"), QString("15/05/2015 40"));
     }
 
-    // While today is unknown the program asks by itself (the minute shortened here), after an
-    // error datagram or a name that could not be looked up, until today is known.
+    // Unknown, today is asked for every minute (shortened here): after an error datagram, after a
+    // name not found.
     void keepsAsking()
     {
         for (const QString host : { "127.0.0.1", "brivana-time.invalid" }) {
@@ -96,15 +98,15 @@ private slots:
             f.server.answerWith(QDateTime(QDate(2026, 12, 7), QTime(12, 0), Qt::UTC));
             f.app = std::make_unique<App>(host, port);
             QTRY_VERIFY(f.app->findChild<QUdpSocket *>()->error() != QAbstractSocket::UnknownSocketError);
-            QFile hosts("/etc/hosts"); // private to this test: the name resolves from now on
+            // The private /etc/hosts: from now on the name resolves.
             if (host != "127.0.0.1"
-                && !(m_ownHosts && hosts.open(QIODevice::Append)
-                    && hosts.write("127.0.0.1 " + host.toLatin1() + '\n') && hosts.flush()))
+                && !(ownHosts
+                    && QProcess::execute("sh", { "-c", "echo 127.0.0.1 " + host + " >>/etc/hosts" }) == 0))
                 QSKIP("No private /etc/hosts here: a name cannot be made to resolve.");
-            auto *retry = f.app->findChild<QTimer *>("dates.timeRetry");
-            retry->setInterval(10);
+            f.app->findChild<QTimer *>("dates.timeRetry")->setInterval(10);
             QVERIFY(f.server.m_socket.bind(QHostAddress::LocalHost, port));
-            QTRY_VERIFY(f.app->today().isValid() && !retry->isActive());
+            QTRY_VERIFY(
+                f.app->today().isValid() && !f.app->findChild<QTimer *>("dates.timeRetry")->isActive());
         }
     }
 
@@ -129,20 +131,11 @@ private slots:
         const QString text
             = row.endsWith("after") ? "La fecha introducida es posterior a la actual" : "trimestre error";
         QCOMPARE(f.takeBoxes(), QStringList{ "warning|Información|" + text });
+        const DateField &field = f.app->dateFields()[0]; // its calendar opens on its date, not the clock's
+        field.calendarMenu->popup({});
+        QCOMPARE(field.calendar->selectedDate(), field.edit->date());
     }
 };
 
-int main(int argc, char *argv[])
-{
-    // A private copy of /etc/hosts, taken before any thread starts so that every thread shares
-    // it, lets a test make a name resolvable; it needs the right to mount, or the test is skipped.
-    const QTemporaryDir folder;
-    const QString copy = folder.filePath("hosts");
-    TestToday test;
-    test.m_ownHosts = QFile::copy("/etc/hosts", copy) && unshare(CLONE_NEWNS) == 0
-        && mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) == 0
-        && mount(qPrintable(copy), "/etc/hosts", nullptr, MS_BIND, nullptr) == 0;
-    QApplication application(argc, argv);
-    return QTest::qExec(&test, argc, argv);
-}
+QTEST_MAIN(TestToday)
 #include "test_today.moc"

@@ -1,7 +1,6 @@
-// One quarter of bookkeeping through the real window, as a person keeps the books: the owner,
-// clients and suppliers, four issued and two received invoices, two other entries, the quarter
-// and two months read, and everything sent to the advisory office in a file compared byte for
-// byte with tests/data/e2e/one_quarter.csv, worked out by hand. Today is 20 November 2026.
+// One quarter through the real window, as a person keeps the books: the owner, clients and suppliers,
+// four issued and two received invoices, two other entries, the quarter and two months read, and all
+// sent in a file compared byte for byte with tests/data/e2e/one_quarter.csv, worked out by hand.
 
 #include "TestSupport.h"
 
@@ -115,9 +114,8 @@ private slots:
                 + QStringList(box::dataSaved));
     }
 
-    // Exact sums of the totals (1996.20 + 1987.92 + 3500 + 726.99, and 400.50 + 84.11 - 600 + 1530.75);
-    // the compensation, typed first, is taken off when the quarter is chosen; a month adds the
-    // bases; the pie shows the issued share.
+    // Exact sums of totals (1996.20 + 1987.92 + 3500 + 726.99; 400.50 + 84.11 - 600 + 1530.75), less the
+    // compensation typed first once the quarter is chosen; a month adds bases; the pie the issued share.
     void readResults_data()
     {
         QTest::addColumn<QString>("steps");

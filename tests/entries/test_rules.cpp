@@ -1,5 +1,5 @@
-// The rules without a window: quarters and "Fecha" fields given today, the tax identifier, the
-// invoice arithmetic, the results' sums and the pie's slices.
+// The rules without a window: quarters given today, the tax identifier, amounts and the invoice
+// arithmetic, the results' sums and the pie's slices. The "Fecha" fields' rule is tested through them.
 
 #include "dates/Quarters.h"
 #include "entries/Amount.h"
@@ -14,6 +14,14 @@
 char *toString(const Decimal &value)
 {
     return qstrdup(qPrintable(value.text()));
+}
+
+// Rows of one text each, named by it.
+void addRows(std::initializer_list<const char *> rows)
+{
+    QTest::addColumn<QString>("row");
+    for (const char *row : rows)
+        QTest::newRow(row) << QString(row);
 }
 
 class TestRules final : public QObject {
@@ -51,22 +59,6 @@ private slots:
             QList<QDate>({ first, last, first, last, first, last }));
     }
 
-    // A date after today gives way to today, one of another quarter to the first day of today's.
-    // While today is unknown every date is after it, and the field cannot take the null date.
-    void fieldDate()
-    {
-        const auto corrected = [](const QDate &date, const QDate &today) {
-            const DateCorrection correction = correctedFieldDate(date, today);
-            return QVariantList({ int(correction.verdict), correction.date });
-        };
-        const QDate today(2016, 5, 15);
-        QCOMPARE(corrected(today, today), QVariantList({ int(DateVerdict::Kept), QDate() }));
-        QCOMPARE(corrected(today.addDays(1), today), QVariantList({ int(DateVerdict::AfterToday), today }));
-        QCOMPARE(corrected(QDate(2016, 3, 31), today),
-            QVariantList({ int(DateVerdict::OtherQuarter), QDate(2016, 4, 1) }));
-        QCOMPARE(corrected(today, QDate()), QVariantList({ int(DateVerdict::AfterToday), QDate() }));
-    }
-
     void nif_data()
     {
         QTest::addColumn<QString>("nif");
@@ -100,14 +92,12 @@ private slots:
     // Texts in, the exact amount and the money it stands for out, whatever the locale.
     void reading_data()
     {
-        QTest::addColumn<QString>("row");
-        for (const char *row : { "120,50 120.5 120.5", "120.50 120.5 120.5", "1.234,56 1234.56 1234.56",
-                 "1,234.56 1234.56 1234.56", "1.234.567 1234567 1234567", "1,234,567 1234567 1234567",
-                 "1.234 1.234 1.23", "2.675 2.675 2.68", "0,005 0.005 0.01", "0.0049 0.0049 0",
-                 "0.0000001 0.0000001 0", "999999999 999999999 999999999", ",5 0.5 0.5", ".5 0.5 0.5",
-                 "5, 5 5", "-116 -116 -116", "1.2.3 0 0", ". 0 0", "1.23,4,5 0 0", "12.34,5 0 0",
-                 "1.234.56 0 0", ",234.5 0 0", "--5 0 0", "1-2 0 0", "- 0 0", "a 0 0" })
-            QTest::newRow(row) << QString(row);
+        addRows({ "120,50 120.5 120.5", "120.50 120.5 120.5", "1.234,56 1234.56 1234.56",
+            "1,234.56 1234.56 1234.56", "1.234.567 1234567 1234567", "1,234,567 1234567 1234567",
+            "1.234 1.234 1.23", "2.675 2.675 2.68", "0,005 0.005 0.01", "0.0049 0.0049 0",
+            "0.0000001 0.0000001 0", "999999999 999999999 999999999", ",5 0.5 0.5", ".5 0.5 0.5", "5, 5 5",
+            "-116 -116 -116", "1.2.3 0 0", ". 0 0", "1.23,4,5 0 0", "12.34,5 0 0", "1.234.56 0 0",
+            ",234.5 0 0", "--5 0 0", "1-2 0 0", "- 0 0", "a 0 0" });
     }
     void reading()
     {
@@ -124,14 +114,11 @@ private slots:
     // Quotas rounded half away from zero, and the total of base, quotas, less a withholding.
     void quotasAndTotals_data()
     {
-        QTest::addColumn<QString>("row");
-        for (const char *row :
-            { "1250.50 21 5.2 0 262.61 65.03 1578.14", "12345.67 21 0 0 2592.59 0 14938.26",
-                "1234567 21 0 0 259259.07 0 1493826.07", "1000000 21 0 0 210000 0 1210000",
-                "0.50 1 0 0 0.01 0 0.51", "0.01 50 49.99 0 0.01 0 0.02", "250 21 0 100 52.5 0 202.5",
-                "100 0 0 216 0 0 -116", "999999999 999999999 0 0 9999999980000000.01 0 10000000979999999.01",
-                "2.5 10 0 0 0.25 0 2.75", "0.05 10 10 0 0.01 0.01 0.07" })
-            QTest::newRow(row) << QString(row);
+        addRows({ "1250.50 21 5.2 0 262.61 65.03 1578.14", "12345.67 21 0 0 2592.59 0 14938.26",
+            "1234567 21 0 0 259259.07 0 1493826.07", "1000000 21 0 0 210000 0 1210000",
+            "0.50 1 0 0 0.01 0 0.51", "0.01 50 49.99 0 0.01 0 0.02", "250 21 0 100 52.5 0 202.5",
+            "100 0 0 216 0 0 -116", "999999999 999999999 0 0 9999999980000000.01 0 10000000979999999.01",
+            "2.5 10 0 0 0.25 0 2.75", "0.05 10 10 0 0.01 0.01 0.07" });
     }
     void quotasAndTotals()
     {
@@ -143,8 +130,7 @@ private slots:
         QCOMPARE(QStringList({ quota.text(), surcharge.text(), displayAmount(total) }), words.mid(4));
     }
 
-    // 12,000 invoices through a year sum to what whole cents give; an unreadable date, a month
-    // without a year, or a quarter while today is unknown counts nowhere.
+    // 12,000 invoices sum to what whole cents give; an unreadable date, or no year, counts nowhere.
     void resultSums()
     {
         const qint64 hundredths[] = { 2100, 1000, 400, 520, 140, 50, 1500 };
@@ -180,11 +166,9 @@ private slots:
     // not finite, or no positive one, draws nothing.
     void pieSlices_data()
     {
-        QTest::addColumn<QString>("row");
-        for (const char *row : { "25 75 1 1440 1440 4320", "33.3 66.7 1 1918 1918 3841",
-                 "150 -50 1 5760 5760 0", "-10 50 1 0 0 2880", "0 0 0 0 0 0", "nan nan 0 0 0 0",
-                 "nan 50 0 0 0 0", "inf 0 0 0 0 0", "0 inf 0 0 0 0" })
-            QTest::newRow(row) << QString(row);
+        addRows({ "25 75 1 1440 1440 4320", "33.3 66.7 1 1918 1918 3841", "150 -50 1 5760 5760 0",
+            "-10 50 1 0 0 2880", "0 0 0 0 0 0", "nan nan 0 0 0 0", "nan 50 0 0 0 0", "inf 0 0 0 0 0",
+            "0 inf 0 0 0 0" });
     }
     void pieSlices()
     {

@@ -46,9 +46,8 @@ int room(QWidget *widget)
     return edit.width();
 }
 
-// Each problem of a page: a label's text past its box or the page, a shown widget over another
-// (only an image may lie under something), a field or list not showing its text whole (a wide
-// identifier included).
+// Each problem of a page: a label's text past its box or the page, or within 2 px of a widget beside it, a
+// shown widget over another (only an image may lie under something), a field or list's text not whole.
 QStringList problems(const QWidget *page)
 {
     QStringList problems;
@@ -80,28 +79,22 @@ QStringList problems(const QWidget *page)
 double contrastIn(const QImage &image, const QRect &item)
 {
     const auto luminance = [](QRgb rgb) {
-        double sum = 0.05;
-        for (const auto &[value, weight] :
-            { std::pair(qRed(rgb), 0.2126), { qGreen(rgb), 0.7152 }, { qBlue(rgb), 0.0722 } })
-            sum += weight * (value <= 10 ? value / 3294.6 : std::pow((value / 255.0 + 0.055) / 1.055, 2.4));
-        return sum;
+        const auto linear
+            = [](int v) { return v <= 10 ? v / 3294.6 : std::pow((v / 255.0 + 0.055) / 1.055, 2.4); };
+        return 0.05 + 0.2126 * linear(qRed(rgb)) + 0.7152 * linear(qGreen(rgb)) + 0.0722 * linear(qBlue(rgb));
     };
     QHash<QRgb, int> counts;
-    for (int i = 0; i < item.width() * item.height(); ++i)
-        ++counts[image.pixel(item.left() + i % item.width(), item.top() + i / item.width())];
-    const QRgb background
-        = std::max_element(counts.keyValueBegin(), counts.keyValueEnd(), [](auto a, auto b) {
-              return a.second < b.second;
-          })->first;
-    double best = 1;
-    for (const QRgb colour : counts.keys())
-        best = std::max(
-            { best, luminance(colour) / luminance(background), luminance(background) / luminance(colour) });
-    return best;
+    QRgb background = image.pixel(item.topLeft());
+    double darkest = 2, lightest = 0;
+    for (int i = 0; i < item.width() * item.height(); ++i) {
+        const QRgb pixel = image.pixel(item.left() + i % item.width(), item.top() + i / item.width());
+        background = ++counts[pixel] > counts[background] ? pixel : background;
+        darkest = std::min(darkest, luminance(pixel)), lightest = std::max(lightest, luminance(pixel));
+    }
+    return std::max(luminance(background) / darkest, lightest / luminance(background));
 }
 
-// Each pop-up item of a page that cannot be read: shown cut, or with its text (the highlighted
-// item's too) contrasting less than 4.5 : 1 with its background. Calendars show their days.
+// Each pop-up item (a day, a list's item, the highlighted one too) cut or contrasting less than 4.5 : 1.
 QStringList popUpProblems(QWidget *page)
 {
     QStringList problems;
@@ -112,7 +105,7 @@ QStringList popUpProblems(QWidget *page)
     for (QCalendarWidget *calendar : page->findChildren<QCalendarWidget *>())
         views << calendar->findChild<QAbstractItemView *>();
     for (QAbstractItemView *view : views) {
-        view->setCurrentIndex(view->model()->index(1, 1));
+        view->setCurrentIndex(view->model()->index(1, view->model()->columnCount() > 1)); // a day, or an item
         const QImage image = view->viewport()->grab().toImage();
         const int columns = view->model()->columnCount();
         for (int i = 0; i < view->model()->rowCount() * columns; ++i) {
