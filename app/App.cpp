@@ -3,6 +3,7 @@
 #include "entries/InvoicePageParts.h"
 #include "storage/Database.h"
 #include "widgets/PieChart.h"
+#include "widgets/PopUps.h"
 #include "widgets/StyleSheet.h"
 
 #include <QApplication>
@@ -198,8 +199,10 @@ void App::connectSignals()
     for (const DateField &field : m_dates) {
         connect(field.calendar, &QCalendarWidget::selectionChanged, field.calendarMenu, &QMenu::close);
         connect(field.calendar, &QCalendarWidget::clicked, field.edit, &QDateEdit::setDate);
-        // The calendar opens on the field's date: left alone it would show the computer's clock.
+        // The calendar opens readable, on the field's date: left alone it would show the
+        // computer's clock.
         connect(field.calendarMenu, &QMenu::aboutToShow, field.calendar, [field] {
+            makeReadable(field.calendar);
             const QSignalBlocker quiet(field.calendar); // a new selection would close the menu
             field.calendar->setSelectedDate(field.edit->date());
         });

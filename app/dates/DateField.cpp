@@ -1,7 +1,6 @@
 #include "DateField.h"
 
 #include "widgets/PageBuilder.h"
-#include "widgets/PopUps.h"
 
 #include <QCalendarWidget>
 #include <QDateEdit>
@@ -31,7 +30,6 @@ DateField addDateField(PageBuilder &builder, QPoint editPos, QPoint buttonPos)
     field.calendar = new QCalendarWidget(field.calendarMenu);
     field.calendar->setObjectName(name + QStringLiteral(".calendar"));
     field.calendar->setLocale(spanish);
-    makeReadable(field.calendar);
     auto *action = new QWidgetAction(field.calendarMenu);
     action->setDefaultWidget(field.calendar);
     field.calendarMenu->addAction(action);

@@ -26,11 +26,13 @@ ListBox::ListBox(QWidget *parent)
     : QComboBox(parent)
 {
     setItemDelegate(new ItemDelegate(this));
-    view()->setStyleSheet(popUpStyleSheet());
 }
 
 void ListBox::showPopup()
 {
+    // Styled when first shown: a style sheet per list would slow the window's start.
+    if (view()->styleSheet().isEmpty())
+        view()->setStyleSheet(popUpStyleSheet());
     QComboBox::showPopup();
     // As wide as its widest item needs, beside the frame and a scroll bar, and on the screen.
     QAbstractItemView *list = view();
@@ -52,6 +54,8 @@ void ListBox::showPopup()
 
 void makeReadable(QCalendarWidget *calendar)
 {
+    if (!calendar->styleSheet().isEmpty())
+        return;
     calendar->setStyleSheet(popUpStyleSheet());
     // The default red of the weekends is too light on white.
     QTextCharFormat weekend;

@@ -19,4 +19,5 @@ public:
 };
 
 // The calendar pop-up of a "Fecha" field: every day dark on white, the chosen one white on blue.
+// Done when it first opens, like the lists' styling, to keep the window's start quick.
 void makeReadable(QCalendarWidget *calendar);

@@ -103,7 +103,8 @@ QStringList popUpProblems(QWidget *page)
         if (!list->isHidden() && list->count() > 0)
             list->showPopup(), views << list->view();
     for (QCalendarWidget *calendar : page->findChildren<QCalendarWidget *>())
-        views << calendar->findChild<QAbstractItemView *>();
+        qobject_cast<QMenu *>(calendar->parentWidget())->popup({}),
+            views << calendar->findChild<QAbstractItemView *>();
     for (QAbstractItemView *view : views) {
         view->setCurrentIndex(view->model()->index(1, view->model()->columnCount() > 1)); // a day, or an item
         const QImage image = view->viewport()->grab().toImage();
