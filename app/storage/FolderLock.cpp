@@ -6,27 +6,12 @@
 
 #include <cerrno>
 #include <cstring>
-#include <fcntl.h>
-#include <sys/file.h>
-#include <unistd.h>
 
 namespace {
 
 QString systemReason(int error)
 {
     return QString::fromLocal8Bit(std::strerror(error));
-}
-
-// Whether a running program keeps the lock file open and locked, as every window does
-// while it holds the lock. A lock being written this very moment is held too.
-bool heldOpen(const QString &path)
-{
-    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0)
-        return false;
-    const bool held = ::flock(fd, LOCK_EX | LOCK_NB) != 0 && errno == EWOULDBLOCK;
-    ::close(fd); // which also releases a lock taken just now
-    return held;
 }
 
 } // namespace
@@ -50,7 +35,9 @@ FolderLockOutcome takeFolderLock(QLockFile &lock, const QString &path)
                 return { FolderLockOutcome::HeldByOtherComputer, host };
             return { FolderLockOutcome::HeldByWindow, QString() };
         }
-        if (tookOver || heldOpen(path) || !lock.removeStaleLockFile())
+        // Empty or unreadable, as a power cut can leave it. Qt removes it only when no program
+        // holds it open, as a window does while it writes its lock.
+        if (tookOver || !lock.removeStaleLockFile())
             return { FolderLockOutcome::HeldByWindow, QString() };
         tookOver = true;
     }
