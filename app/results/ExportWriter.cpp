@@ -265,7 +265,7 @@ void ExportWriter::appendInteger(qlonglong value)
 void ExportWriter::appendReal(double value)
 {
     // The shortest decimal that reads back as the stored double, without exponent: the
-    // program stores the double nearest to each exact amount, so this is the amount itself
+    // database holds the real nearest to each exact amount, so this is the amount itself
     // (14938.26, a rate 5.2). A value with more than 15 such digits, or out of 10^-9 to
     // 10^15, which no form stores, is written as Qt writes it with 15.
     if (value == 0) {

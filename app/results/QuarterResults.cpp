@@ -80,9 +80,8 @@ void App::writeFinalResult()
 
 void App::updatePie(const QString &)
 {
-    // The shares of the exact sums; only the percentages are approximate.
-    const double supported = numberIn(m_results.supported).toDouble();
-    const double charged = numberIn(m_results.charged).toDouble();
-    const double blue = supported / (charged + supported) * 100.0;
+    // The shares of the exact sums.
+    const Decimal supported = numberIn(m_results.supported);
+    const double blue = supported.percentageOf(supported + numberIn(m_results.charged));
     m_pie->setValues(float(blue), float(100.0 - blue));
 }

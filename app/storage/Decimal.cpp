@@ -105,13 +105,6 @@ Decimal Decimal::percentRoundedToCents(const Decimal &rate) const
     return Decimal(dropPlaces(product, m_places + rate.m_places), 2);
 }
 
-double Decimal::toDouble() const
-{
-    // Both conversions are exact up to 2^53 and the division is correctly rounded, so the
-    // double is the one nearest to the value: 14938.26 reads back as 14938.26.
-    return double(m_units) / double(power10(m_places));
-}
-
 QString Decimal::text() const
 {
     Units magnitude = m_units < 0 ? -m_units : m_units;
@@ -138,15 +131,26 @@ QString Decimal::text() const
     return text;
 }
 
-Decimal operator+(const Decimal &a, const Decimal &b)
+double Decimal::percentageOf(const Decimal &whole) const
+{
+    const auto [part, all] = aligned(*this, whole);
+    return 100.0 * double(part) / double(all);
+}
+
+std::pair<Decimal::Units, Decimal::Units> Decimal::aligned(const Decimal &a, const Decimal &b)
 {
     const int places = std::max(a.m_places, b.m_places);
-    return Decimal(
-        a.m_units * power10(places - a.m_places) + b.m_units * power10(places - b.m_places), places);
+    return { a.m_units * power10(places - a.m_places), b.m_units * power10(places - b.m_places) };
+}
+
+Decimal operator+(const Decimal &a, const Decimal &b)
+{
+    const auto [first, second] = Decimal::aligned(a, b);
+    return Decimal(first + second, std::max(a.m_places, b.m_places));
 }
 
 bool operator==(const Decimal &a, const Decimal &b)
 {
-    const int places = std::max(a.m_places, b.m_places);
-    return a.m_units * power10(places - a.m_places) == b.m_units * power10(places - b.m_places);
+    const auto [first, second] = Decimal::aligned(a, b);
+    return first == second;
 }

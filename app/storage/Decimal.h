@@ -5,6 +5,7 @@
 #include <QtGlobal>
 
 #include <optional>
+#include <utility>
 
 // An exact decimal number, units × 10^-places: the form in which every amount of the books
 // is held, summed and stored. Money is kept to the cent (roundedToCents); a rate keeps the
@@ -36,8 +37,8 @@ public:
     // This × rate / 100, rounded to the cent: the quota of a base at a percentage.
     Decimal percentRoundedToCents(const Decimal &rate) const;
 
-    // The nearest double: how the value is bound into the database.
-    double toDouble() const;
+    // This as a percentage of whole, to draw a share (the pie): nothing is computed from it.
+    double percentageOf(const Decimal &whole) const;
     // The exact value: a point as decimal separator, no exponent, no trailing zeros after
     // the point ("21", "302.5", "1493826.07", "-116").
     QString text() const;
@@ -50,6 +51,8 @@ public:
 
 private:
     Decimal(Units units, int places);
+    // The units of a and b at the places of the one with more.
+    static std::pair<Units, Units> aligned(const Decimal &a, const Decimal &b);
 
     Units m_units = 0;
     int m_places = 0;

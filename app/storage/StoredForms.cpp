@@ -2,7 +2,7 @@
 
 QVariant storedAmount(const Decimal &value)
 {
-    return value.toDouble();
+    return value.text();
 }
 
 Decimal readAmount(const QVariant &stored, bool rate)

@@ -8,9 +8,10 @@
 
 // How values are bound into the database, the same in every table.
 
-// Amounts: the double nearest to the exact value, so the database holds 14938.26, and a
-// rate 5.2. Read back, money comes to the nearest cent (rows of earlier versions may hold
-// fractions of one) and a rate to the shortest decimal the double stands for.
+// Amounts: bound as their exact decimal text, which the FLOAT column's real affinity turns
+// into the real nearest to it, so the database holds 14938.26, and a rate 5.2. The driver
+// gives a real back as a double: money comes to the nearest cent (rows of earlier versions
+// may hold fractions of one) and a rate to the shortest decimal the double stands for.
 QVariant storedAmount(const Decimal &value);
 Decimal readAmount(const QVariant &stored, bool rate);
 

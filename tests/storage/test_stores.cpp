@@ -141,7 +141,7 @@ private slots:
         QCOMPARE(back.flags, row.flags);
         QVERIFY(back.lines == row.lines && back.withholdingPercentage == row.withholdingPercentage
             && back.total == row.total);
-        // The stored forms: dates as text, flags as 1 and 0, amounts as the double nearest them.
+        // The stored forms: dates as text, flags as 1 and 0, amounts as the reals nearest them.
         QCOMPARE(stored(table.name,
                      "fecha " + table.flagColumns[0] + ' ' + table.flagColumns[1] + ' ' + table.lineStems[1]
                          + "2 " + table.lineStems[4] + "2 pret total ctc"),
