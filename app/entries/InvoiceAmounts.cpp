@@ -20,6 +20,14 @@ void writeQuota(QLineEdit *quota, const QLineEdit *base, const QLineEdit *rate)
     quota->setText(displayAmount(quotaOf(moneyOf(base), rateOf(rate))));
 }
 
+void writeShownQuota(QLineEdit *quota, const QLineEdit *base, const QLineEdit *rate)
+{
+    if (quota->isHidden())
+        quota->setText(QStringLiteral("0"));
+    else
+        writeQuota(quota, base, rate);
+}
+
 void writeTotal(QLineEdit *total, const std::vector<Decimal> &lineTerms, const QLineEdit *withholdingQuota)
 {
     total->setText(displayAmount(invoiceTotal(lineTerms, moneyOf(withholdingQuota))));

@@ -16,6 +16,8 @@ Decimal rateOf(const QLineEdit *field);
 
 // Writes into quota the quota of the base and rate fields, in the display format.
 void writeQuota(QLineEdit *quota, const QLineEdit *base, const QLineEdit *rate);
+// The same, but a quota whose field is hidden is not computed: it reads "0" and adds nothing.
+void writeShownQuota(QLineEdit *quota, const QLineEdit *base, const QLineEdit *rate);
 
 // Writes the invoice total of the lines' terms less the withholding quota field, in the
 // display format.

@@ -9,15 +9,6 @@
 
 namespace {
 
-// A quota whose field is hidden is not computed: it reads "0" and adds nothing.
-void writeShownQuota(QLineEdit *quota, const QLineEdit *amount, const QLineEdit *percentage)
-{
-    if (quota->isHidden())
-        quota->setText(QStringLiteral("0"));
-    else
-        writeQuota(quota, amount, percentage);
-}
-
 // The terms of the total: base, VAT quota and surcharge quota of each line; hidden fields
 // count as they stand.
 std::vector<Decimal> totalTerms(const IssuedPage &page)

@@ -51,9 +51,6 @@ void App::IVA1(const QString &)
 void App::calcRet1(const QString &)
 {
     WithholdingLine &withholding = m_received.withholdingLine;
-    if (withholding.quota->isHidden())
-        withholding.quota->setText(QStringLiteral("0"));
-    else
-        writeQuota(withholding.quota, withholding.base, withholding.percentage);
+    writeShownQuota(withholding.quota, withholding.base, withholding.percentage);
     writeTotal(m_received.total, totalTerms(m_received), m_received.withholdingLine.quota);
 }
