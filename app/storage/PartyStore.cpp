@@ -13,17 +13,11 @@ QString counterOf(int type)
     return type == 0 ? QStringLiteral("lastc") : QStringLiteral("lastp");
 }
 
-// A postal code is stored as a whole number and shown with its five digits (08001).
-QString postalCodeText(const QVariant &stored)
-{
-    return QStringLiteral("%1").arg(stored.toLongLong(), 5, 10, QLatin1Char('0'));
-}
-
 PartyRow partyOf(const QSqlRecord &row)
 {
     return PartyRow{ row.value(QStringLiteral("type")).toInt(), row.value(QStringLiteral("id")).toLongLong(),
         row.value(QStringLiteral("nif")).toString(), row.value(QStringLiteral("rs")).toString(),
-        row.value(QStringLiteral("dir")).toString(), postalCodeText(row.value(QStringLiteral("cp"))),
+        row.value(QStringLiteral("dir")).toString(), row.value(QStringLiteral("cp")).toString(),
         row.value(QStringLiteral("pobl")).toString(), row.value(QStringLiteral("prov")).toString(),
         row.value(QStringLiteral("pais")).toString() };
 }
@@ -42,9 +36,17 @@ QSqlError readRows(const QSqlDatabase &db, const QString &statement, const QList
     return error;
 }
 
+// The columns from the one at index from on, as they are read: the postal code, stored as a
+// whole number, with its five digits (08001), for the register and the export alike.
+QStringList readPartyColumns(int from)
+{
+    return partyColumns().names(from).replaceInStrings(
+        QRegularExpression(QStringLiteral("^cp$")), QStringLiteral("printf('%05d', cp) AS cp"));
+}
+
 QString selectParties(const QString &where)
 {
-    return selectStatement(partyColumns().table, partyColumns().names(), where);
+    return selectStatement(partyColumns().table, readPartyColumns(0), where);
 }
 
 // One column of the first party that where selects, made a T by convert; none when no party.
@@ -93,9 +95,7 @@ const TableColumns &counterColumns()
 
 QStringList exportedPartyColumns()
 {
-    // The postal code as it is shown, with its five digits.
-    return partyColumns().names(2).replaceInStrings(
-        QRegularExpression(QStringLiteral("^cp$")), QStringLiteral("printf('%05d', cp)"));
+    return readPartyColumns(2);
 }
 
 QSqlError seedCounters(const QSqlDatabase &db)
